@@ -1,0 +1,179 @@
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "engine/Engine.h"
+
+namespace tesselon {
+
+namespace {
+
+// Position of the first significant digit relative to the point: 0 for
+// 1 <= x < 10, 2 for 123.4, -3 for 0.00123; none for a text without one.
+std::optional<int64_t> DecimalExponent(std::string_view number) {
+  const size_t first = number.find_first_of("123456789");
+  if (first == std::string_view::npos) return std::nullopt;
+  const size_t point = std::min(number.find('.'), number.size());
+  if (first < point) return static_cast<int64_t>(point - first) - 1;
+  return -static_cast<int64_t>(first - point);
+}
+
+// The number times 10^shift, written with a point only when it has a
+// fraction and without leading zeros before the units digit.
+std::string ShiftPoint(std::string_view number, int64_t shift) {
+  std::string digits;
+  int64_t frac = 0;
+  bool afterPoint = false;
+  for (char c : number) {
+    if (c == '.') {
+      afterPoint = true;
+    } else {
+      digits += c;
+      frac += afterPoint;
+    }
+  }
+  frac -= shift;
+  if (frac < 0) {
+    digits.append(static_cast<size_t>(-frac), '0');
+    frac = 0;
+  }
+  if (static_cast<int64_t>(digits.size()) <= frac) {
+    digits.insert(0, static_cast<size_t>(frac) + 1 - digits.size(), '0');
+  }
+  const size_t units = digits.size() - static_cast<size_t>(frac);
+  const size_t firstKept = std::min(digits.find_first_not_of('0'), units - 1);
+  std::string shifted = digits.substr(firstKept, units - firstKept);
+  if (frac > 0) shifted += '.' + digits.substr(units);
+  return shifted;
+}
+
+// The double-precision quotient 1 / x written with exactly `decimals`
+// decimals; none when x or 1 / x is outside the double range.
+std::optional<std::string> StartValue(std::string_view x, int32_t decimals) {
+  double value = 0;
+  const auto parsed = std::from_chars(x.data(), x.data() + x.size(), value);
+  if (parsed.ec != std::errc() || !(value > 0)) return std::nullopt;
+  const double reciprocal = 1.0 / value;
+  if (!std::isfinite(reciprocal) || reciprocal == 0) return std::nullopt;
+  std::array<char, 1200> text{};
+  const auto written = std::to_chars(text.data(), text.data() + text.size(), reciprocal,
+                                     std::chars_format::fixed, std::clamp(decimals, 0, 512));
+  return std::string(text.data(), written.ptr);
+}
+
+bool HasSignificantDigit(std::string_view text) {
+  return text.find_first_of("123456789") != std::string_view::npos;
+}
+
+}  // namespace
+
+// The iteration works to Precision characters, integer digits included, and
+// starts from the double quotient. Where that cannot serve (x outside the
+// double range, an integer part of 1/x too long for the working length, or
+// no significant character left within it), the same iteration runs on x
+// scaled to 1 <= m < 10 and the point of 1/m is moved back, so the quotient
+// keeps its magnitude.
+void Engine::Reciprocal() {
+  const int32_t savedOpCode = OpCode;
+  OpCode = 1;
+  const std::string x = RegA;
+  const std::optional<int64_t> exponent = DecimalExponent(x);
+  if (!exponent) {
+    // Zero has no reciprocal; callers answer it before, this keeps it visible.
+    RegC = std::string(ErrorText);
+    OpCode = savedOpCode;
+    return;
+  }
+  const std::optional<std::string> start = StartValue(x, Precision);
+  bool served = false;
+  if (start && -*exponent <= Precision - 3) {
+    NewtonReciprocal(x, *start);
+    served = HasSignificantDigit(RegC);
+  }
+  if (!served) {
+    const std::string mantissa = ShiftPoint(x, -*exponent);
+    NewtonReciprocal(mantissa, StartValue(mantissa, Precision).value_or("1"));
+    RegC = ShiftPoint(RegC, -*exponent);
+    if (CheckMode == 3) VerifiedLen = static_cast<int32_t>(RegC.size());
+  }
+  OpCode = savedOpCode;
+}
+
+void Engine::NewtonReciprocal(const std::string& x, const std::string& start) {
+  const int32_t p = Precision;
+  RegC = start;
+  LoadA(x);
+  RemovePointA();
+  const std::string xDigits = Cut(RegA, LenA);
+  const int32_t fx = FracA;
+  for (int32_t step = 0; step < NewtonSteps; ++step) {
+    const std::string y = RegC;
+    // d = 2y, kept with the leading space or "1" of the addition.
+    LoadA(y);
+    LoadB(y);
+    RemovePoints();
+    AddDigits();
+    FracC = FracA;
+    InsertPointIfFraction();
+    const std::string d = RegC;
+    // y^2, cut to 2P characters.
+    LoadA(y);
+    LoadB(y);
+    RemovePoints();
+    MultiplyDigits();
+    StripLeadingBlanks();
+    FracC = 2 * FracA;
+    InsertPoint();
+    // q = x y^2, cut to P characters.
+    LoadA(Cut(RegC, 2 * p));
+    RemovePointA();
+    LoadB(xDigits);
+    LongerFirst();
+    MultiplyDigits();
+    StripLeadingBlanks();
+    FracC = FracA + fx;
+    InsertPoint();
+    TidyResult();
+    const std::string q = Cut(RegC, p);
+    // y = d - q
+    LoadA(d);
+    LoadB(q);
+    RemovePoints();
+    AlignOperands();
+    SubtractDigits();
+    StripLeadingBlanks();
+    FracC = std::max(FracA, FracB);
+    InsertPoint();
+    TidyResult();
+  }
+  if (CheckMode == 3) CheckReciprocal(x);
+}
+
+// x y should read 0.999... or 1.000...: y is cut to the characters of that
+// product which stand before the first break of the run after its point.
+void Engine::CheckReciprocal(const std::string& x) {
+  const std::string y = RegC;
+  LoadA(y);
+  LoadB(x);
+  RemovePoints();
+  LongerFirst();
+  MultiplyDigits();
+  StripLeadingBlanks();
+  FracC = FracA + FracB;
+  InsertPoint();
+  const std::string& product = RegC;
+  const size_t point = product.find('.', 1);
+  if (point == std::string::npos) {
+    // x = 1: the product is exactly one and every character of y holds.
+    VerifiedLen = static_cast<int32_t>(y.size());
+  } else {
+    const char run = product[point - 1] == '0' ? '9' : '0';
+    const size_t end = std::min(product.find_first_not_of(run, point + 1), product.size());
+    VerifiedLen = static_cast<int32_t>(end);
+  }
+  RegC = Cut(y, VerifiedLen);
+}
+
+}  // namespace tesselon

@@ -1,0 +1,233 @@
+#!/usr/bin/env python3
+"""Writes functions/ConstantTables.cpp: the reciprocal-factorial table and the
+thirteen constants, as C++ string literals.
+
+Usage (from anywhere):  python3 tools/gen_constant_tables.py
+Optional argument: the output path (default: functions/ConstantTables.cpp
+next to this script's parent directory).
+
+Everything is computed with exact integer arithmetic in fixed point; no
+floating point is involved anywhere.
+"""
+
+import math
+import os
+import sys
+
+# ---------------------------------------------------------------------------
+# Fixed-point arithmetic. A value x is carried as round-ish(x * 10**WORK).
+# Every series below is truncated term by term, so each result is within a
+# few hundred units of the last place; GUARD digits beyond the widest output
+# leave ample room to decide the rounding.
+
+WIDEST = 1001  # most decimals of any constant (ln 2)
+GUARD = 120
+WORK = WIDEST + GUARD
+ONE = 10**WORK
+# Bound on |computed - exact| in units of 10**-WORK, generous for every
+# value below (each series has well under 1000 terms).
+ERROR = 10**6
+
+
+def arctan_inv(k):
+    """arctan(1/k) * ONE, k >= 2."""
+    total = 0
+    power = ONE // k  # ONE / k**(2i+1)
+    k2 = k * k
+    i = 0
+    while power:
+        term = power // (2 * i + 1)
+        total += -term if i % 2 else term
+        power //= k2
+        i += 1
+    return total
+
+
+def atanh_inv(k):
+    """atanh(1/k) * ONE, k >= 2."""
+    total = 0
+    power = ONE // k
+    k2 = k * k
+    i = 0
+    while power:
+        total += power // (2 * i + 1)
+        power //= k2
+        i += 1
+    return total
+
+
+def compute_constants():
+    # Machin: pi/4 = 4 arctan(1/5) - arctan(1/239)
+    pi = 4 * (4 * arctan_inv(5) - arctan_inv(239))
+    # e = sum 1/k!
+    e = 0
+    term = ONE
+    k = 1
+    while term:
+        e += term
+        term //= k
+        k += 1
+    # ln 2 = 2 atanh(1/3); ln 10 = 3 ln 2 + ln(5/4), ln(5/4) = 2 atanh(1/9)
+    ln2 = 2 * atanh_inv(3)
+    ln10 = 3 * ln2 + 2 * atanh_inv(9)
+    return {
+        "pi": pi,
+        "3pi/4": 3 * pi // 4,
+        "pi/2": pi // 2,
+        "pi/4": pi // 4,
+        "pi/180": pi // 180,
+        "180/pi": 180 * ONE * ONE // pi,
+        "2/pi": 2 * ONE * ONE // pi,
+        "e": e,
+        # isqrt is exact: floor(sqrt(n) * ONE)
+        "sqrt2": math.isqrt(2 * ONE * ONE),
+        "sqrt3": math.isqrt(3 * ONE * ONE),
+        "ln2": ln2,
+        "ln10": ln10,
+        "log10e": ONE * ONE // ln10,
+    }
+
+
+def rounded_digits(scaled, decimals):
+    """Rounds scaled / ONE half up at `decimals` decimals.
+
+    Returns (integer of value * 10**decimals, whether the last digit was
+    rounded up). Refuses if the approximation is too close to a tie to tell.
+    """
+    unit = 10 ** (WORK - decimals)
+    q, r = divmod(scaled, unit)
+    half = unit // 2
+    assert abs(r - half) > ERROR, "too close to a rounding tie"
+    up = r >= half
+    return q + (1 if up else 0), up
+
+
+# name, constant, integer-part characters, decimals, written with a point,
+# expected beginning, last digit rounded up
+CONSTANTS = [
+    ("ConstPi", "pi", 1, 1000, True, "3.14159265358979", False),
+    ("Const3PiOver4", "3pi/4", 1, 1000, True, "2.35619449019234", False),
+    ("ConstPiOver2", "pi/2", 1, 1000, False, "15707963267948966", True),
+    ("ConstPiOver4", "pi/4", 1, 1000, True, "0.78539816339744", False),
+    ("ConstPiOver180", "pi/180", 1, 1000, False, "00174532925199432", False),
+    ("Const180OverPi", "180/pi", 2, 1000, False, "57295779513082320", False),
+    ("Const2OverPi", "2/pi", 1, 1000, False, "06366197723675813", True),
+    ("ConstE", "e", 1, 1000, True, "2.71828182845904", False),
+    ("ConstSqrt2", "sqrt2", 1, 1000, True, "1.41421356237309", False),
+    ("ConstSqrt3", "sqrt3", 1, 1000, True, "1.73205080756887", False),
+    ("ConstLn2", "ln2", 1, 1001, True, "0.69314718055994", False),
+    ("ConstLn10", "ln10", 1, 1000, False, "23025850929940456", True),
+    ("ConstLog10E", "log10e", 1, 1000, False, "04342944819032518", False),
+]
+
+
+def constant_text(scaled, int_chars, decimals, with_point):
+    value, up = rounded_digits(scaled, decimals)
+    digits = str(value).zfill(int_chars + decimals)
+    assert len(digits) == int_chars + decimals
+    if with_point:
+        digits = digits[:int_chars] + "." + digits[int_chars:]
+    return digits, up
+
+
+ENTRY_DECIMALS = 798
+FIRST, LAST = 2, 150
+
+
+def factorial_entry(n):
+    f = math.factorial(n)
+    q, r = divmod(10**ENTRY_DECIMALS, f)
+    if 2 * r >= f:
+        q += 1
+    digits = str(q).zfill(ENTRY_DECIMALS)
+    assert len(digits) == ENTRY_DECIMALS
+    return "0" + digits
+
+
+# ---------------------------------------------------------------------------
+# Output. Pieces of PIECE characters keep every line within the 100-column
+# limit of .clang-format ("    \"" + PIECE + "\";" is PIECE + 7).
+
+PIECE = 90
+
+
+def literal_lines(text):
+    return ['    "%s"' % text[i : i + PIECE] for i in range(0, len(text), PIECE)]
+
+
+def render(constants, entries):
+    out = []
+    out.append("// Generated by tools/gen_constant_tables.py; do not edit by hand.")
+    out.append("// To regenerate: python3 tools/gen_constant_tables.py")
+    out.append("// (writes this file; exact integer arithmetic, Python 3 standard library).")
+    out.append("")
+    out.append('#include "functions/ConstantTables.h"')
+    out.append("")
+    out.append("namespace tesselon {")
+    out.append("")
+    for name, text in constants:
+        out.append("const std::string_view %s =" % name)
+        lines = literal_lines(text)
+        lines[-1] += ";"
+        out.extend(lines)
+        out.append("")
+    out.append("// The table is longer than the 65536 characters a single literal is")
+    out.append("// guaranteed to allow; GCC and Clang both accept it.")
+    out.append("#if defined(__clang__)")
+    out.append("#pragma clang diagnostic push")
+    out.append('#pragma clang diagnostic ignored "-Woverlength-strings"')
+    out.append("#endif")
+    out.append("const std::string_view FactorialTable =")
+    for i, (n, entry) in enumerate(entries):
+        out.append("    // 1/%d!" % n)
+        lines = literal_lines(entry)
+        if i == len(entries) - 1:
+            lines[-1] += ";"
+        out.extend(lines)
+    out.append("#if defined(__clang__)")
+    out.append("#pragma clang diagnostic pop")
+    out.append("#endif")
+    out.append("")
+    out.append("std::string_view FactorialEntry(int n) {")
+    out.append(
+        "  return FactorialTable.substr("
+        "static_cast<std::size_t>(n - FactorialFirst) * FactorialEntryLength,"
+    )
+    out.append("                               FactorialEntryLength);")
+    out.append("}")
+    out.append("")
+    out.append("}  // namespace tesselon")
+    return "\n".join(out) + "\n"
+
+
+def main():
+    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    path = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "functions", "ConstantTables.cpp")
+
+    values = compute_constants()
+    constants = []
+    for name, key, int_chars, decimals, with_point, begins, rounds_up in CONSTANTS:
+        text, up = constant_text(values[key], int_chars, decimals, with_point)
+        assert text.startswith(begins), (name, text[:20])
+        assert len(text) == int_chars + decimals + (1 if with_point else 0), name
+        assert up == rounds_up, (name, up)
+        constants.append((name, text))
+
+    # Cross-checks between constants that are cheap to state exactly.
+    pi_text = dict(constants)["ConstPi"]
+    assert pi_text[:102].endswith("3421170679")
+    assert dict(constants)["ConstLn10"][:10] == "2302585092"
+
+    entries = [(n, factorial_entry(n)) for n in range(FIRST, LAST + 1)]
+    assert entries[0][1].startswith("05000000")
+    assert entries[1][1].startswith("01666666") and entries[1][1].endswith("67")
+    assert entries[-1][1] == "0" + "0" * 262 + entries[-1][1][263:]
+    assert entries[-1][1][263:270] == "1750276"
+    assert all(len(e) == 799 for _, e in entries)
+
+    with open(path, "w", newline="\n") as f:
+        f.write(render(constants, entries))
+
+
+if __name__ == "__main__":
+    main()

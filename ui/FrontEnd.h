@@ -1,0 +1,143 @@
+#pragma once
+
+#include <string>
+
+#include "functions/MathEngine.h"
+#include "ui/toolkit/Toolkit.h"
+
+namespace tesselon {
+
+struct ControlRow;
+
+// Control numbers the handlers name.
+namespace control {
+inline constexpr int OperandX = 10;
+inline constexpr int OperandY = 11;
+inline constexpr int ResultField = 12;
+inline constexpr int OperationLabel = 90;
+}  // namespace control
+
+inline constexpr Rgb ActiveGreen{150, 255, 150};
+inline constexpr Rgb InactiveWhite{255, 255, 255};
+inline constexpr Rgb ResultYellow{255, 255, 200};
+
+// The calculator front end: start-up, the event loop and one handler per key,
+// written against the Toolkit interface only. Between two events the text of
+// Operand X lives in the engine's RegA and that of Operand Y in RegB.
+//
+// Handlers are grouped by file: ui/EntryKeys.cpp (digits, point, sign,
+// Clear), ui/OperationKeys.cpp (+ - x / =, X^ Y and the power operation),
+// ui/ElementaryKeys.cpp (Log ... e^ X), ui/TrigKeys.cpp (Sin ... Area Coth),
+// ui/MemoryKeys.cpp (memory, register, constant, Deg, Res Hex/Bin keys),
+// ui/ResultDisplay.cpp (ShowResult).
+class FrontEnd {
+ public:
+  FrontEnd(Toolkit& toolkit, MathEngine& engine);
+
+  // Start-up: window, frames, fields, keys, label, focus on Operand X.
+  // False when the window cannot be opened.
+  bool start();
+  // The event loop, until the window's close request.
+  void run();
+  // One event: a change re-reads both fields, a focus event sets the active
+  // operand, then the control's handler runs.
+  void handle(const Event& event);
+
+  int activeOperand() const { return ActiveOperand; }
+  MathEngine& engine() { return e; }
+
+  using KeyHandler = void (FrontEnd::*)(int control);
+
+  // --- Key handlers, by the key they serve; each takes its control number ---
+  void PressDigit(int control);
+  void PressPoint(int control);
+  void PressSign(int control);
+  void PressClear(int control);
+  void PressOperation(int control);
+  void PressEquals(int control);
+  void PressPowerKey(int control);
+
+  void PressLog(int control);
+  void PressLn(int control);
+  void PressFactorial(int control);
+  void PressReciprocal(int control);
+  void PressSquare(int control);
+  void PressCube(int control);
+  void PressSquareRoot(int control);
+  void PressCubeRoot(int control);
+  void PressExp(int control);
+
+  void PressSin(int control);
+  void PressCos(int control);
+  void PressTan(int control);
+  void PressCot(int control);
+  void PressArcSin(int control);
+  void PressArcCos(int control);
+  void PressArcTan(int control);
+  void PressArcCot(int control);
+  void PressSinh(int control);
+  void PressCosh(int control);
+  void PressTanh(int control);
+  void PressCoth(int control);
+  void PressAreaSinh(int control);
+  void PressAreaCosh(int control);
+  void PressAreaTanh(int control);
+  void PressAreaCoth(int control);
+
+  void PressResHex(int control);
+  void PressResBin(int control);
+  void PressDeg(int control);
+  void PressExchange(int control);
+  void PressResultToX(int control);
+  void PressResultToY(int control);
+  void PressMemoryClear(int control);
+  void PressMemoryRecall(int control);
+  void PressMemoryStore(int control);
+  void PressMemoryAdd(int control);
+  void PressConstant(int control);
+
+ private:
+  // Display side of showing RegC: the engine forms the text, the Result field
+  // shows it, Operand X gets the focus back.
+  void ShowResult();
+  // The answer of a function key: RegC = text, then ShowResult.
+  void Answer(std::string text);
+  // Write the active operand's register back to its field, caret to the end,
+  // focus to the field.
+  void writeBackActive();
+  void markActive(int operand);
+  void setOperationLabel(const std::string& text);
+  // Runs "=" from its first step (also entered by M+).
+  void evaluate();
+  void powerOperation();
+  // Writes the angle text a trigonometric function left into Operand Y.
+  void showAngle();
+
+  // The display side of ShowResult, for answers whose text the engine has
+  // already formed.
+  void displayResult();
+  void createControl(const ControlRow& row);
+  // Change event: both fields into RegA and RegB.
+  void readOperands();
+  // Focus event: the focused operand field becomes the active operand.
+  void followFocus();
+  // The operand's field light green, the other one white.
+  void colourActive(int operand);
+  // An operation key or the power key: the pending operation and its label,
+  // input moves to Operand Y.
+  bool canTakeOperation() const;
+  void enterOperation(int opCode, const std::string& label);
+  std::string& activeRegister();
+  int activeField() const;
+
+  Toolkit& tk;
+  MathEngine& e;
+
+  int ActiveOperand = 0;
+  int PointTypedX = 0;
+  int PointTypedY = 0;
+  int NegativeInput = 0;
+  int PowerSign = 0;
+};
+
+}  // namespace tesselon
