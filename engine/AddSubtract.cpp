@@ -45,8 +45,8 @@ void Engine::AddDigits() {
   int carry = 0;
   for (int32_t k = 0; k < width; ++k) {
     const int s = DigitAt(*RefA, LenA - 1 - k) + DigitAt(*RefB, LenB - 1 - k) + carry;
-    sum[static_cast<size_t>(width - k)] = static_cast<char>('0' + s % 10);
     carry = s >= 10;
+    sum[static_cast<size_t>(width - k)] = static_cast<char>('0' + s - 10 * carry);
   }
   if (carry) sum[0] = '1';
   RegC = std::move(sum);

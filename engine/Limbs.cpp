@@ -15,21 +15,24 @@ uint32_t DigitValue(char c) {
   return c >= '0' && c <= '9' ? static_cast<uint32_t>(c - '0') : 0;
 }
 
-// out[0, na + nb) = a * b. The product of two limbs plus two carries stays
-// below 2^64, so each row needs one division per limb.
+// out[0, na + nb) = a * b, column by column: each column's products are
+// summed in 128 bits and carried once, so the inner loop is a plain
+// multiply-add.
+__extension__ typedef unsigned __int128 Wide;
+
 void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
-  std::fill(out, out + na + nb, 0u);
-  for (size_t j = 0; j < nb; ++j) {
-    const uint64_t bj = b[j];
-    if (bj == 0) continue;
-    uint64_t carry = 0;
-    for (size_t i = 0; i < na; ++i) {
-      const uint64_t t = out[i + j] + a[i] * bj + carry;
-      carry = t / Base;
-      out[i + j] = static_cast<uint32_t>(t - carry * Base);
+  Wide column = 0;
+  for (size_t k = 0; k + 1 < na + nb; ++k) {
+    const size_t iFirst = k >= nb ? k - nb + 1 : 0;
+    const size_t iLast = std::min(k, na - 1);
+    for (size_t i = iFirst; i <= iLast; ++i) {
+      column += static_cast<uint64_t>(a[i]) * b[k - i];
     }
-    out[j + na] = static_cast<uint32_t>(carry);
+    const auto high = static_cast<uint64_t>(column / Base);
+    out[k] = static_cast<uint32_t>(column - static_cast<Wide>(high) * Base);
+    column = high;
   }
+  out[na + nb - 1] = static_cast<uint32_t>(column);
 }
 
 // target[0, n) += source[0, m), m <= n; the final carry must fit in target.

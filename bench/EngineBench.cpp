@@ -1,0 +1,64 @@
+// The engine's hot spots: long products, the reciprocal at the working
+// lengths the keys use, and a long addition.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <string>
+
+#include "engine/Engine.h"
+
+namespace tesselon {
+namespace {
+
+std::string RandomDigits(size_t n, unsigned seed) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::string s(n, '0');
+  for (char& c : s) c = static_cast<char>('0' + digit(rng));
+  s[0] = '7';
+  return s;
+}
+
+void BM_MultiplyDigits(benchmark::State& state) {
+  const auto n = static_cast<size_t>(state.range(0));
+  Engine e;
+  const std::string a = RandomDigits(n, 1);
+  const std::string b = RandomDigits(n, 2);
+  for (auto _ : state) {
+    e.LoadA(a);
+    e.LoadB(b);
+    e.MultiplyDigits();
+    benchmark::DoNotOptimize(e.RegC.data());
+  }
+}
+BENCHMARK(BM_MultiplyDigits)->Arg(100)->Arg(1000)->Arg(10000)->Arg(100000)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_Reciprocal(benchmark::State& state) {
+  Engine e;
+  for (auto _ : state) {
+    e.LoadA("7.123456789");
+    e.Precision = static_cast<int32_t>(state.range(0));
+    e.NewtonSteps = static_cast<int32_t>(state.range(1));
+    e.CheckMode = 3;
+    e.Reciprocal();
+    benchmark::DoNotOptimize(e.RegC.data());
+  }
+}
+BENCHMARK(BM_Reciprocal)->Args({100, 5})->Args({268, 3})->Unit(benchmark::kMicrosecond);
+
+void BM_AddDigits(benchmark::State& state) {
+  Engine e;
+  const std::string a = RandomDigits(100000, 3);
+  const std::string b = RandomDigits(100000, 4);
+  for (auto _ : state) {
+    e.LoadA(a);
+    e.LoadB(b);
+    e.AddDigits();
+    benchmark::DoNotOptimize(e.RegC.data());
+  }
+}
+BENCHMARK(BM_AddDigits)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tesselon

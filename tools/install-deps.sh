@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Tesselon needs on Debian 12 or
+# Ubuntu, with sudo when not run as root. Does nothing when all is present.
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
+          xvfb xauth xdotool imagemagick)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
