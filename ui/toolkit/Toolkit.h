@@ -32,7 +32,7 @@ enum class ButtonStyle { Plain, MultiLine, Toggle };
 
 inline constexpr int NoControl = -1;
 
-// The thirteen operations the front end needs from a windowing toolkit. Texts
+// The operations the front end needs from a windowing toolkit. Texts
 // are UTF-8. Setting a field's text reports a change event and giving a
 // control the focus reports a focus event, exactly as typing and clicking do;
 // events caused by a handler are delivered after it returns, in order.
@@ -43,7 +43,8 @@ class Toolkit {
   virtual bool openWindow(int clientWidth, int clientHeight, const std::string& title) = 0;
   virtual void createFrame(int number, Rect where, const std::string& caption) = 0;
   virtual void createEntryField(int number, Rect where, const std::string& text, bool readOnly) = 0;
-  virtual void createButton(int number, Rect where, const std::string& label, ButtonStyle style) = 0;
+  virtual void createButton(int number, Rect where, const std::string& label,
+                            ButtonStyle style) = 0;
   virtual void createLabel(int number, Rect where, const std::string& text) = 0;
   virtual void setText(int number, const std::string& text) = 0;
   virtual std::string text(int number) const = 0;

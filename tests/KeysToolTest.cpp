@@ -1,0 +1,106 @@
+// The tesselon-keys tool through its command line, and the step words and
+// state lines it is built from.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "ui/KeySteps.h"
+
+namespace tesselon {
+namespace {
+
+struct ToolRun {
+  std::string out;
+  int status = -1;
+};
+
+// Runs a shell command line with the tool in front; stderr is discarded.
+ToolRun runTool(const std::string& arguments, const std::string& input = "") {
+  std::string command = "'" TESSELON_KEYS_TOOL "' " + arguments + " 2>/dev/null";
+  if (!input.empty()) command = "printf '" + input + "' | " + command;
+  ToolRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[4096];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  const int wait = pclose(pipe);
+  run.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
+  return run;
+}
+
+TEST(KeysToolTest, PrintsTheStateAtTheEnd) {
+  const ToolRun run = runTool("X=1.5 - Y=-0.25 =");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, R"({"X": "1.5", "Y": "-0.25", "Result": "1.75", "Label": "Sub", "Active": 1, )"
+                     R"("Deg": 0, "Memory": ""})"
+                     "\n");
+}
+
+TEST(KeysToolTest, ShowPrintsOnlyWhereAsked) {
+  const ToolRun run = runTool("7 show '#27' show");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "{\"X\": \"7\", \"Y\": \"\", \"Result\": \"\", \"Label\": \"\", \"Active\": 1, "
+            "\"Deg\": 0, \"Memory\": \"\"}\n"
+            "{\"X\": \"75\", \"Y\": \"\", \"Result\": \"\", \"Label\": \"\", \"Active\": 1, "
+            "\"Deg\": 0, \"Memory\": \"\"}\n");
+}
+
+TEST(KeysToolTest, ReadsStepsFromStandardInput) {
+  const ToolRun run = runTool("-", "X=7\\n/\\nY=0\\n=\\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "{\"X\": \"7\", \"Y\": \"0\", \"Result\": \"Ungültige Eingabe !\", \"Label\": "
+            "\"Div\", \"Active\": 1, \"Deg\": 0, \"Memory\": \"\"}\n");
+}
+
+TEST(KeysToolTest, UnknownStepFailsWithoutOutput) {
+  const ToolRun run = runTool("1 + Tangens =");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+}
+
+struct StepWord {
+  const char* word;
+  std::optional<KeyStep> step;
+};
+
+class StepWordTest : public testing::TestWithParam<StepWord> {};
+
+TEST_P(StepWordTest, Parses) {
+  const std::optional<KeyStep> step = parseStep(GetParam().word);
+  ASSERT_EQ(step.has_value(), GetParam().step.has_value());
+  if (!step) return;
+  EXPECT_EQ(step->kind, GetParam().step->kind);
+  EXPECT_EQ(step->control, GetParam().step->control);
+  EXPECT_EQ(step->text, GetParam().step->text);
+}
+
+using Kind = KeyStep::Kind;
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, StepWordTest,
+    testing::Values(StepWord{"X=", KeyStep{Kind::Type, 10, ""}},
+                    StepWord{"Y=-0,5 x", KeyStep{Kind::Type, 11, "-0,5 x"}},
+                    StepWord{"focus:Y", KeyStep{Kind::Click, 11}},
+                    StepWord{"-", KeyStep{Kind::Press, 35}},
+                    StepWord{"X<->Y", KeyStep{Kind::Press, 67}},
+                    StepWord{"#83", KeyStep{Kind::Press, 83}},
+                    StepWord{"show", KeyStep{Kind::Show}},
+                    // Steps name keys by their short names, not by their faces.
+                    StepWord{"Arcus Sin", std::nullopt},
+                    // #NN names keys only.
+                    StepWord{"#10", std::nullopt}, StepWord{"#74", std::nullopt},
+                    StepWord{"#3x", std::nullopt}));
+
+TEST(StateLineTest, EscapesTexts) {
+  const CalculatorState state{"a\"b", "c\\d", "e\nf\x01", "\u00d7", 2, 1, "G\u00fcltig"};
+  EXPECT_EQ(toJson(state),
+            R"({"X": "a\"b", "Y": "c\\d", "Result": "e\nf\u0001", "Label": "×", "Active": 2, )"
+            R"("Deg": 1, "Memory": "Gültig"})");
+}
+
+}  // namespace
+}  // namespace tesselon

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "ui/FrontEnd.h"
+#include "ui/toolkit/Toolkit.h"
+
+namespace tesselon {
+
+inline constexpr int ClientWidth = 800;
+inline constexpr int ClientHeight = 340;
+inline constexpr std::string_view WindowTitle = "Tesselon V.0.73 (Tesselon=Number of Ciphers) ";
+
+enum class ControlKind { Frame, EntryField, ReadOnlyField, Label, Button };
+
+// One control of the main window. `label` is the caption of a frame, the text
+// of the label or the face of a key (UTF-8); `name` is a short ASCII name: the
+// accessible name in the window and the word that names a key in key sequences.
+struct ControlRow {
+  int number;
+  ControlKind kind;
+  Rect where;
+  const char* label;
+  ButtonStyle style;
+  FrontEnd::KeyHandler press;
+  const char* name;
+};
+
+// Every control of the window, in the order the window creates them.
+std::span<const ControlRow> controlTable();
+
+// The row of a control number, or nullptr.
+const ControlRow* findControl(int number);
+
+// The key called `name`, or nullptr.
+const ControlRow* findKey(std::string_view name);
+
+}  // namespace tesselon

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+
+#include "ui/toolkit/Toolkit.h"
+
+namespace tesselon {
+
+// The toolkit without a screen: controls, texts, colours, focus and the event
+// queue held in memory. Drivers (tests, the tesselon-keys tool) act as the
+// user through the methods below the Toolkit operations. When no event is
+// left, waitEvent() reports the close request, so the event loop ends.
+class HeadlessToolkit : public Toolkit {
+ public:
+  bool openWindow(int clientWidth, int clientHeight, const std::string& title) override;
+  void createFrame(int number, Rect where, const std::string& caption) override;
+  void createEntryField(int number, Rect where, const std::string& text, bool readOnly) override;
+  void createButton(int number, Rect where, const std::string& label, ButtonStyle style) override;
+  void createLabel(int number, Rect where, const std::string& text) override;
+  void setText(int number, const std::string& text) override;
+  std::string text(int number) const override;
+  void setBackground(int number, Rgb colour) override;
+  void setFocus(int number) override;
+  int focusedControl() const override;
+  Event waitEvent() override;
+  void moveCaretToEnd(int number) override;
+  void release() override;
+  void setAccessibleName(int number, const std::string& name) override;
+
+  // --- The user's side ---
+  void post(Event event);
+  bool pending() const;
+  // The user edits a field until it holds `text`.
+  void typeInto(int number, const std::string& text);
+  // The user clicks into a field.
+  void clickInto(int number);
+  // The user clicks a key.
+  void press(int number);
+  Rgb background(int number) const;
+
+ private:
+  struct Control {
+    bool isField = false;
+    std::string text;
+    Rgb background{255, 255, 255};
+  };
+
+  void add(int number, bool isField, const std::string& text);
+
+  std::map<int, Control> controls_;
+  std::deque<Event> events_;
+  int focused_ = NoControl;
+};
+
+}  // namespace tesselon

@@ -1,0 +1,244 @@
+#include "ui/toolkit/QtToolkit.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <limits>
+
+namespace tesselon {
+
+namespace {
+
+constexpr char NumberProperty[] = "tesselonControl";
+constexpr int KeyPadding = 3;
+constexpr int SmallFontPixels = 10;
+
+// The checked look of the toggle key must be unmistakable: the default style
+// draws a checked push button only slightly darker than a released one.
+constexpr char ToggleStyleSheet[] =
+    "QPushButton:checked { background-color: rgb(90, 90, 90); color: white;"
+    " border: 2px inset rgb(40, 40, 40); border-radius: 3px; }";
+
+QString fromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), text.size());
+}
+
+std::string toUtf8(const QString& text) {
+  return text.toUtf8().toStdString();
+}
+
+// QPushButton draws line breaks but never wraps, so a two-line label is
+// broken between words where the next word would not fit any more.
+QString wrapped(const QString& label, const QFontMetrics& metrics, int width) {
+  QStringList lines;
+  for (const QString& word : label.split(' ')) {
+    if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + ' ' + word) <= width) {
+      lines.last() += ' ' + word;
+    } else {
+      lines.append(word);
+    }
+  }
+  return lines.join('\n');
+}
+
+QString keyFace(const QString& label, const QFontMetrics& metrics, int width, bool multiLine) {
+  return multiLine ? wrapped(label, metrics, width) : label;
+}
+
+bool fitsIn(const QString& face, const QFont& font, QSize room) {
+  const QSize size = QFontMetrics(font).size(0, face);
+  return size.width() <= room.width() && size.height() <= room.height();
+}
+
+QFont smallFont(QFont font) {
+  font.setPixelSize(SmallFontPixels);
+  return font;
+}
+
+// The Operation label names functions up to "ACosh", wider than the label at
+// the default size.
+void showOnLabel(QLabel* label, const QString& text) {
+  const QFont normal = label->parentWidget()->font();
+  label->setFont(fitsIn(text, normal, label->size()) ? normal : smallFont(normal));
+  label->setText(text);
+}
+
+}  // namespace
+
+QtToolkit::QtToolkit() = default;
+
+// The widgets report to this object while they are torn down.
+QtToolkit::~QtToolkit() {
+  release();
+}
+
+bool QtToolkit::openWindow(int clientWidth, int clientHeight, const std::string& title) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return false;
+  window_ = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint |
+                                                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                   Qt::WindowMinimizeButtonHint |
+                                                   Qt::WindowCloseButtonHint);
+  window_->setWindowTitle(fromUtf8(title));
+  window_->setFixedSize(clientWidth, clientHeight);
+  window_->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window_->size(),
+                                           screen->availableGeometry()));
+  window_->installEventFilter(this);
+  window_->show();
+  window_->activateWindow();
+  return true;
+}
+
+void QtToolkit::place(int number, QWidget* widget, Rect where) {
+  widget->setObjectName(QStringLiteral("control-%1").arg(number, 2, 10, QLatin1Char('0')));
+  widget->setProperty(NumberProperty, number);
+  widget->setGeometry(where.x, where.y, where.w, where.h);
+  widget->show();
+  controls_[number] = widget;
+}
+
+void QtToolkit::createFrame(int number, Rect where, const std::string& caption) {
+  place(number, new QGroupBox(fromUtf8(caption), window_.get()), where);
+}
+
+void QtToolkit::createEntryField(int number, Rect where, const std::string& text, bool readOnly) {
+  auto* edit = new QLineEdit(window_.get());
+  // Operands run to hundreds of digits; Qt would cut them at 32767.
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  edit->setText(fromUtf8(text));
+  edit->setReadOnly(readOnly);
+  edit->installEventFilter(this);
+  connect(edit, &QLineEdit::textEdited, this, [this, number] { push(EventKind::Change, number); });
+  place(number, edit, where);
+}
+
+void QtToolkit::createButton(int number, Rect where, const std::string& label, ButtonStyle style) {
+  auto* button = new QPushButton(window_.get());
+  // A click on a key must leave the operand field's focus and caret alone.
+  button->setFocusPolicy(Qt::NoFocus);
+  setKeyFace(button, fromUtf8(label), where, style == ButtonStyle::MultiLine);
+  if (style == ButtonStyle::Toggle) {
+    button->setCheckable(true);
+    button->setStyleSheet(ToggleStyleSheet);
+  }
+  connect(button, &QPushButton::clicked, this, [this, number] { push(EventKind::Other, number); });
+  place(number, button, where);
+}
+
+// Keys keep the default font where the label fits with a margin: the single
+// symbols "×" and "—" read badly in anything smaller. Two-line labels and the
+// longer ones of the 36 x 30 keys fill their key edge to edge at the default
+// size and take a 10 px font, which leaves them a margin.
+void QtToolkit::setKeyFace(QPushButton* button, const QString& label, Rect where, bool multiLine) {
+  const QSize room(where.w - 2 * KeyPadding, where.h - 2 * KeyPadding);
+  QFont font = button->font();
+  QString face = keyFace(label, QFontMetrics(font), room.width(), multiLine);
+  if (!fitsIn(face, font, room)) {
+    font = smallFont(font);
+    face = keyFace(label, QFontMetrics(font), room.width(), multiLine);
+  }
+  button->setFont(font);
+  button->setText(face);
+}
+
+void QtToolkit::createLabel(int number, Rect where, const std::string& text) {
+  auto* label = new QLabel(window_.get());
+  label->setAlignment(Qt::AlignCenter);
+  place(number, label, where);
+  showOnLabel(label, fromUtf8(text));
+}
+
+QLineEdit* QtToolkit::field(int number) const {
+  return qobject_cast<QLineEdit*>(control(number));
+}
+
+void QtToolkit::setText(int number, const std::string& text) {
+  if (auto* label = qobject_cast<QLabel*>(control(number))) {
+    showOnLabel(label, fromUtf8(text));
+    return;
+  }
+  field(number)->setText(fromUtf8(text));
+  push(EventKind::Change, number);
+}
+
+std::string QtToolkit::text(int number) const {
+  if (const auto* label = qobject_cast<QLabel*>(control(number))) return toUtf8(label->text());
+  return toUtf8(field(number)->text());
+}
+
+void QtToolkit::setBackground(int number, Rgb colour) {
+  QWidget* widget = control(number);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Base, QColor(colour.r, colour.g, colour.b));
+  widget->setPalette(palette);
+}
+
+void QtToolkit::setFocus(int number) {
+  focused_ = number;
+  focusing_ = true;
+  control(number)->setFocus(Qt::OtherFocusReason);
+  focusing_ = false;
+  push(EventKind::Focus, number);
+}
+
+int QtToolkit::focusedControl() const {
+  return focused_;
+}
+
+Event QtToolkit::waitEvent() {
+  while (events_.empty()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  }
+  const Event next = events_.front();
+  events_.pop_front();
+  return next;
+}
+
+bool QtToolkit::hasPendingEvent() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  return !events_.empty();
+}
+
+void QtToolkit::moveCaretToEnd(int number) {
+  QLineEdit* edit = field(number);
+  edit->deselect();
+  edit->end(false);
+}
+
+void QtToolkit::release() {
+  controls_.clear();
+  window_.reset();
+  events_.clear();
+  focused_ = NoControl;
+}
+
+void QtToolkit::setAccessibleName(int number, const std::string& name) {
+  control(number)->setAccessibleName(fromUtf8(name));
+}
+
+void QtToolkit::push(EventKind kind, int number) {
+  events_.push_back({kind, number});
+}
+
+// Focus reaches a field by a click, the tab key or the window becoming
+// active again; the focus that setFocus() gives is queued there already.
+bool QtToolkit::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == window_.get() && event->type() == QEvent::Close) {
+    // The front end ends the loop and releases the window itself.
+    event->ignore();
+    push(EventKind::Close, NoControl);
+    return true;
+  }
+  if (watched != window_.get() && event->type() == QEvent::FocusIn && !focusing_) {
+    focused_ = watched->property(NumberProperty).toInt();
+    push(EventKind::Focus, focused_);
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tesselon
