@@ -163,4 +163,11 @@ void Trim(Limbs& value) {
   value.resize(Significant(value.data(), value.size()));
 }
 
+std::string ToText(const Limbs& value) {
+  const size_t width = std::max<size_t>(value.size(), 1) * DigitsPerLimb;
+  std::string digits(width, '0');
+  ToDigits(value, digits.data(), width);
+  return digits.substr(std::min(digits.find_first_not_of('0'), width - 1));
+}
+
 }  // namespace tesselon::limbs

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,5 +23,7 @@ void ToDigits(const Limbs& value, char* out, size_t width);
 Limbs Multiply(const Limbs& a, const Limbs& b);
 // Removes leading zero limbs (the value 0 becomes an empty vector).
 void Trim(Limbs& value);
+// The value as a digit string without leading zeros ("0" for zero).
+std::string ToText(const Limbs& value);
 
 }  // namespace tesselon::limbs

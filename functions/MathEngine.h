@@ -23,9 +23,16 @@ class MathEngine : public Engine {
   void Power();
   // n! exactly (functions/Factorial.cpp).
   void Factorial();
+  // True when the first k characters of a number text hold its whole integer
+  // part, so that cutting there keeps the magnitude (functions/Exponential.cpp).
+  // Exponential and Power leave ErrorText in RegC when a cut would not.
+  static bool KeepsIntegerPart(std::string_view text, int32_t k);
   // LastResult in base 16 or 2 (functions/HexBin.cpp); the text for the
   // Result field is left in HexBinText.
   void HexBinResult();
+  // The texts HexBinResult converts: non-negative number texts. Negative
+  // results and messages are refused by the keys.
+  static bool HexBinConvertible(std::string_view text);
 
   // Angles and circular functions (functions/Angle.cpp, SineCosine.cpp,
   // TangentCotangent.cpp, InverseCircular.cpp).
@@ -59,11 +66,12 @@ class MathEngine : public Engine {
   std::string PowerExponent;
   int32_t PowerLen = 0;
   // Hexadecimal and binary result.
+  static constexpr int32_t HexadecimalMode = 0;
+  static constexpr int32_t BinaryMode = 1;
   std::string HexBinSource;
-  int32_t HexBinMode = 0;
+  int32_t HexBinMode = HexadecimalMode;
+  // The integer part's hexadecimal digits, least significant first.
   std::string HexDigits;
-  std::string HexQuotient;
-  std::string HexDigit;
   std::string HexBinText;
   // Angles: 0 = radians, 1 = degrees.
   int32_t DegMode = 0;

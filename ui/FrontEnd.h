@@ -26,10 +26,10 @@ inline constexpr Rgb ResultYellow{255, 255, 200};
 // Operand X lives in the engine's RegA and that of Operand Y in RegB.
 //
 // Handlers are grouped by file: ui/EntryKeys.cpp (digits, point, sign,
-// Clear), ui/OperationKeys.cpp (+ - x / =, X^ Y and the power operation),
-// ui/ElementaryKeys.cpp (Log ... e^ X), ui/TrigKeys.cpp (Sin ... Area Coth),
-// ui/MemoryKeys.cpp (memory, register, constant, Deg, Res Hex/Bin keys),
-// ui/ResultDisplay.cpp (ShowResult).
+// Clear), ui/OperationKeys.cpp (+ - x / =, X^ Y), ui/PowerOperation.cpp (the
+// power operation of "="), ui/ElementaryKeys.cpp (Log ... e^ X),
+// ui/TrigKeys.cpp (Sin ... Area Coth), ui/MemoryKeys.cpp (memory, register,
+// constant, Deg, Res Hex/Bin keys), ui/ResultDisplay.cpp (ShowResult).
 class FrontEnd {
  public:
   FrontEnd(Toolkit& toolkit, MathEngine& engine);

@@ -1,0 +1,247 @@
+// The function keys Log, Ln, X !, 1 / X, the powers and roots of X and e^ X.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "ui/FrontEnd.h"
+#include "ui/OperandTests.h"
+
+namespace tesselon {
+
+namespace {
+
+constexpr int32_t FunctionOpCode = 5;
+constexpr int32_t LogarithmPrecision = 200;
+constexpr int32_t LogarithmNewtonSteps = 4;
+constexpr int32_t ReciprocalPrecision = 125;
+constexpr int32_t ReciprocalNewtonSteps = 3;
+constexpr int32_t PowerPrecision = 268;
+constexpr int32_t PowerNewtonSteps = 3;
+constexpr int32_t ExpNewtonSteps = 5;
+constexpr int32_t KeySnapRun = 90;
+
+std::string Message(std::string_view suffix) {
+  return std::string(ErrorText) + std::string(suffix);
+}
+
+bool IsMessage(const std::string& text) {
+  return text.starts_with(ErrorText);
+}
+
+void SnapResult(MathEngine& e) {
+  e.SnapRun = KeySnapRun;
+  e.SnapFraction();
+}
+
+// Keys 57 to 61 work on |X|: with OpCode 5 the split leaves Operand Y alone.
+// False when X is empty or was only a sign.
+bool SplitSignOfX(MathEngine& e) {
+  e.OpCode = FunctionOpCode;
+  if (e.RegA.empty()) return false;
+  e.SplitSigns();
+  return !e.RegA.empty();
+}
+
+// The digit keys keep leading zeros; the routines and the reciprocal's
+// check count characters from the start, so X is tidied before them.
+void TidyX(MathEngine& e) {
+  ReferAsOperandA(e, e.RegA);
+  e.TidyA();
+}
+
+// The answers of Log, Ln and X ! that need no computation: a negative X,
+// zero and one.
+std::optional<std::string> AnswerWithoutComputing(MathEngine& e, int& negativeInput,
+                                                  std::string_view zeroAnswer,
+                                                  std::string_view oneAnswer) {
+  negativeInput = e.RegA.starts_with('-');
+  if (negativeInput == 1) return Message(NegativeSuffix);
+  if (OperandIsZero(e, e.RegA)) return std::string(zeroAnswer);
+  if (OperandIsOne(e, e.RegA)) return std::string(oneAnswer);
+  return std::nullopt;
+}
+
+// "0." and Precision - 2 threes.
+std::string CubeRootExponent(int32_t precision) {
+  std::string exponent = "0.";
+  for (int32_t i = 0; i <= precision / 10; ++i) exponent += "3333333333";
+  return Engine::Cut(exponent, precision);
+}
+
+// A root of |X| in RegA through the power; the sign of the exponent is
+// always positive, whatever an earlier "=" left in SignB.
+void RootOfX(MathEngine& e, std::string exponent) {
+  e.Precision = PowerPrecision;
+  e.NewtonSteps = PowerNewtonSteps;
+  e.RegB = std::move(exponent);
+  e.SignB = 0;
+  e.OpCode = 1;
+  e.Power();
+  SnapResult(e);
+}
+
+}  // namespace
+
+void FrontEnd::PressLog(int) {
+  if (e.RegA.empty()) return;
+  setOperationLabel("Log");
+  if (const auto answer = AnswerWithoutComputing(e, NegativeInput, Message(ZeroSuffix), "0")) {
+    Answer(*answer);
+    return;
+  }
+  e.EntryX = e.RegA;
+  e.TidyA();
+  e.OpCode = 1;
+  e.Precision = LogarithmPrecision;
+  e.NewtonSteps = LogarithmNewtonSteps;
+  e.DecimalLog();
+  SnapResult(e);
+  ShowResult();
+}
+
+void FrontEnd::PressLn(int) {
+  if (e.RegA.empty()) return;
+  setOperationLabel("Ln");
+  if (const auto answer = AnswerWithoutComputing(e, NegativeInput, Message(ZeroSuffix), "0")) {
+    Answer(*answer);
+    return;
+  }
+  e.EntryX = e.RegA;
+  e.OpCode = 1;
+  e.Precision = LogarithmPrecision;
+  e.NewtonSteps = LogarithmNewtonSteps;
+  e.TidyA();
+  e.NaturalLog();
+  SnapResult(e);
+  ShowResult();
+}
+
+void FrontEnd::PressFactorial(int) {
+  if (e.RegA.empty()) return;
+  setOperationLabel("X !");
+  if (const auto answer = AnswerWithoutComputing(e, NegativeInput, "1", "1")) {
+    Answer(*answer);
+    return;
+  }
+  e.EntryX = e.RegA;
+  e.OpCode = 3;
+  e.Factorial();
+  ShowResult();
+}
+
+void FrontEnd::PressReciprocal(int) {
+  if (!SplitSignOfX(e)) return;
+  setOperationLabel("1 / X");
+  const bool negative = e.SignA == 1;
+  if (OperandIsZero(e, e.RegA)) return Answer(Message(ZeroSuffix));
+  if (OperandIsOne(e, e.RegA)) return Answer(negative ? "-1" : "1");
+  e.EntryX = e.RegA;
+  TidyX(e);
+  e.Precision = ReciprocalPrecision;
+  e.NewtonSteps = ReciprocalNewtonSteps;
+  e.CheckMode = 3;
+  e.Reciprocal();
+  e.CheckMode = 0;
+  // A reciprocal is never zero: a fraction that begins with the snap's run of
+  // zeros is a small quotient, not a whole number.
+  const std::string unsnapped = e.RegC;
+  SnapResult(e);
+  if (e.RegC == "0") e.RegC = unsnapped;
+  if (negative) e.RegC.insert(0, 1, '-');
+  ShowResult();
+}
+
+void FrontEnd::PressSquare(int) {
+  if (!SplitSignOfX(e)) return;
+  setOperationLabel("X ^ 2");
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
+  if (OperandIsOne(e, e.RegA)) return Answer("1");
+  e.EntryX = e.RegA;
+  TidyX(e);
+  e.RemovePoints();
+  e.LoadB(e.RegA);
+  e.MultiplyDigits();
+  e.StripLeadingBlanks();
+  if (e.FracA != 0) {
+    e.FracC = 2 * e.FracA;
+    e.InsertPoint();
+  }
+  ShowResult();
+}
+
+void FrontEnd::PressCube(int) {
+  if (!SplitSignOfX(e)) return;
+  setOperationLabel("X ^ 3");
+  const bool negative = e.SignA == 1;
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
+  if (OperandIsOne(e, e.RegA)) return Answer(negative ? "-1" : "1");
+  e.EntryX = e.RegA;
+  TidyX(e);
+  e.RemovePoints();
+  e.LoadB(e.RegA);
+  e.MultiplyDigits();
+  e.LoadA(Engine::WithoutLeadingBlanks(e.RegC));
+  e.MultiplyDigits();
+  e.StripLeadingBlanks();
+  if (e.FracA != 0) {
+    e.FracC = 3 * e.FracA;
+    e.InsertPoint();
+  }
+  SnapResult(e);
+  if (negative) e.RegC.insert(0, 1, '-');
+  ShowResult();
+}
+
+void FrontEnd::PressSquareRoot(int) {
+  if (!SplitSignOfX(e)) return;
+  e.SignA = 0;
+  setOperationLabel("X^1/2");
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
+  if (OperandIsOne(e, e.RegA)) return Answer("1");
+  e.EntryX = e.RegA;
+  TidyX(e);
+  RootOfX(e, "0.5");
+  ShowResult();
+}
+
+void FrontEnd::PressCubeRoot(int) {
+  if (!SplitSignOfX(e)) return;
+  e.SignC = e.SignA;
+  e.SignA = 0;
+  setOperationLabel("X^1/3");
+  const bool negative = e.SignC == 1;
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
+  if (OperandIsOne(e, e.RegA)) return Answer(negative ? "-1" : "1");
+  e.EntryX = e.RegA;
+  TidyX(e);
+  RootOfX(e, CubeRootExponent(PowerPrecision));
+  if (negative && !IsMessage(e.RegC)) e.RegC.insert(0, 1, '-');
+  ShowResult();
+}
+
+// e^-x is the reciprocal of e^x, cut to the characters its check confirms.
+void FrontEnd::PressExp(int) {
+  if (e.RegA.empty()) return;
+  setOperationLabel("e^ X");
+  if (OperandIsZero(e, e.RegA)) return Answer("1");
+  e.EntryX = e.RegA;
+  e.OpCode = FunctionOpCode;
+  e.SplitSigns();
+  e.SignC = e.SignA;
+  TidyX(e);
+  e.OpCode = 1;
+  e.Precision = PowerPrecision;
+  e.Exponential();
+  if (e.SignC == 1 && !IsMessage(e.RegC)) {
+    e.SignA = 0;
+    e.LoadA(e.RegC);
+    e.OpCode = FunctionOpCode;
+    e.NewtonSteps = ExpNewtonSteps;
+    e.CheckMode = 3;
+    e.Reciprocal();
+  }
+  ShowResult();
+}
+
+}  // namespace tesselon
