@@ -26,8 +26,8 @@ void Engine::LongerFirst() {
   if (LenA < LenB) ExchangeOperands();
 }
 
-void Engine::LargerFirstAtEqualLength() {
-  if (LenA != LenB) return;
+bool Engine::LargerFirstAtEqualLength() {
+  if (LenA != LenB) return false;
   const std::string& a = *RefA;
   const std::string& b = *RefB;
   for (int32_t i = 0; i < LenA; ++i) {
@@ -35,9 +35,10 @@ void Engine::LargerFirstAtEqualLength() {
     const char db = b[static_cast<size_t>(i)];
     if (da != db) {
       if (da < db) ExchangeOperands();
-      return;
+      return da < db;
     }
   }
+  return false;
 }
 
 void Engine::StripLeadingBlanks() {

@@ -42,6 +42,10 @@ class Engine : public WorkRegisters {
   void RemovePointB();
   void InsertPoint();
   void SnapFraction();
+  // SnapFraction for a quotient of non-zero numbers, which is never zero: a
+  // fraction that begins with the run of zeros is a small quotient, kept as
+  // it is; only a run of nines snaps.
+  void SnapQuotient();
   void TestZero();
   void TestOne();
   void ClassifyA();
@@ -66,8 +70,9 @@ class Engine : public WorkRegisters {
   // The longer digit string as operand A.
   void LongerFirst();
   // At equal lengths, compare digit by digit and give the larger the role of
-  // A (equal texts keep their order). Signs are not touched.
-  void LargerFirstAtEqualLength();
+  // A (equal texts keep their order). Signs are not touched; true when the
+  // operands were exchanged.
+  bool LargerFirstAtEqualLength();
   // Remove the leading spaces of RegC.
   void StripLeadingBlanks();
   // InsertPoint when FracC is not 0.

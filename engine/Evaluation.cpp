@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "engine/Engine.h"
 
@@ -91,13 +92,9 @@ void Engine::EvaluateSubtraction() {
     AlignOperands();
     // At equal lengths the larger magnitude goes first; the result then takes
     // Y's sign, inverted when the user entered a subtraction.
-    if (LenA == LenB) {
-      const auto [x, y] = std::mismatch(RefA->begin(), RefA->begin() + LenA, RefB->begin());
-      if (x != RefA->begin() + LenA && *x < *y) {
-        ExchangeOperands();
-        std::swap(SignA, SignB);
-        if (EnteredOp == 2) SignA ^= 1;
-      }
+    if (LargerFirstAtEqualLength()) {
+      std::swap(SignA, SignB);
+      if (EnteredOp == 2) SignA ^= 1;
     }
     SubtractDigits();
     StripLeadingBlanks();
@@ -158,7 +155,7 @@ void Engine::EvaluateDivision() {
   InsertPointIfFraction();
   TidyResult();
   SnapRun = 90;
-  SnapFraction();
+  SnapQuotient();
   if (SignC == 1) RegC.insert(0, 1, '-');
 }
 

@@ -145,6 +145,15 @@ void Engine::SnapFraction() {
   RefC = &RegC;
 }
 
+void Engine::SnapQuotient() {
+  const std::string unsnapped = RegC;
+  SnapFraction();
+  if (RegC == "0") {
+    RegC = unsnapped;
+    LenC = Length(RegC);
+  }
+}
+
 void Engine::TestZero() {
   const std::string& text = *RefA;
   const auto end = text.begin() + Bounded(text, LenA);

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <string>
 
 #include "engine/Engine.h"
 
@@ -63,8 +64,32 @@ std::optional<std::string> StartValue(std::string_view x, int32_t decimals) {
   return std::string(text.data(), written.ptr);
 }
 
-bool HasSignificantDigit(std::string_view text) {
-  return text.find_first_of("123456789") != std::string_view::npos;
+// The value of a number text to double precision, from its first
+// significant digits and its decimal exponent; none for zero.
+std::optional<double> Approximately(std::string_view number, int64_t& exponent) {
+  const std::optional<int64_t> e = DecimalExponent(number);
+  if (!e) return std::nullopt;
+  exponent = *e;
+  std::string digits;
+  for (size_t i = number.find_first_of("123456789"); i < number.size() && digits.size() < 17; ++i) {
+    if (number[i] >= '0' && number[i] <= '9') digits += number[i];
+  }
+  double leading = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), leading);
+  return leading / std::pow(10.0, static_cast<double>(digits.size() - 1));
+}
+
+// The iteration relies on 2y >= x y^2 and on squares that fit the working
+// length; a start value too poor for that ends in a text whose product with
+// x is nowhere near one. Such a text is not a reciprocal.
+bool IsReciprocalOf(std::string_view y, std::string_view x) {
+  int64_t ex = 0;
+  int64_t ey = 0;
+  const std::optional<double> mx = Approximately(x, ex);
+  const std::optional<double> my = Approximately(y, ey);
+  if (!mx || !my || std::abs(ex + ey) > 1) return false;
+  const double product = *mx * *my * std::pow(10.0, static_cast<double>(ex + ey));
+  return product > 0.5 && product < 2;
 }
 
 }  // namespace
@@ -72,9 +97,9 @@ bool HasSignificantDigit(std::string_view text) {
 // The iteration works to Precision characters, integer digits included, and
 // starts from the double quotient. Where that cannot serve (x outside the
 // double range, an integer part of 1/x too long for the working length, or
-// no significant character left within it), the same iteration runs on x
-// scaled to 1 <= m < 10 and the point of 1/m is moved back, so the quotient
-// keeps its magnitude.
+// a start value with too few significant characters within it, which leaves
+// no reciprocal at all), the same iteration runs on x scaled to 1 <= m < 10
+// and the point of 1/m is moved back, so the quotient keeps its magnitude.
 void Engine::Reciprocal() {
   const int32_t savedOpCode = OpCode;
   OpCode = 1;
@@ -90,7 +115,7 @@ void Engine::Reciprocal() {
   bool served = false;
   if (start && -*exponent <= Precision - 3) {
     NewtonReciprocal(x, *start);
-    served = HasSignificantDigit(RegC);
+    served = IsReciprocalOf(RegC, x);
   }
   if (!served) {
     const std::string mantissa = ShiftPoint(x, -*exponent);

@@ -100,7 +100,7 @@ TEST(FourFunctions, MemoryAddStoresWithoutTidying) {
 }
 
 // Quotients whose reciprocal the double start value cannot serve keep their
-// magnitude (the result is then snapped like every result).
+// magnitude, and a small quotient is not snapped to zero.
 TEST(FourFunctions, ExtremeDivisorsKeepTheirMagnitude) {
   const std::string tiny = "0." + std::string(120, '0') + "1";
   EXPECT_EQ(Evaluate("1", Div, tiny).result, "1" + std::string(121, '0'));
@@ -110,6 +110,10 @@ TEST(FourFunctions, ExtremeDivisorsKeepTheirMagnitude) {
   EXPECT_EQ(Evaluate("1" + std::string(400, '0'), Div, huge).result, "0.2");
   EXPECT_EQ(Evaluate("1" + std::string(450, '0'), Div, "4" + std::string(400, '0')).result,
             "25" + std::string(48, '0'));
+  EXPECT_EQ(Evaluate("3", Div, "1" + std::string(150, '0')).result,
+            "0." + std::string(149, '0') + "3");
+  EXPECT_EQ(Evaluate("-1", Div, "4" + std::string(99, '0')).result,
+            "-0." + std::string(99, '0') + "25");
 }
 
 struct ReciprocalCase {

@@ -143,11 +143,8 @@ void FrontEnd::PressReciprocal(int) {
   e.CheckMode = 3;
   e.Reciprocal();
   e.CheckMode = 0;
-  // A reciprocal is never zero: a fraction that begins with the snap's run of
-  // zeros is a small quotient, not a whole number.
-  const std::string unsnapped = e.RegC;
-  SnapResult(e);
-  if (e.RegC == "0") e.RegC = unsnapped;
+  e.SnapRun = KeySnapRun;
+  e.SnapQuotient();
   if (negative) e.RegC.insert(0, 1, '-');
   ShowResult();
 }

@@ -238,6 +238,14 @@ bool QtToolkit::eventFilter(QObject* watched, QEvent* event) {
     focused_ = watched->property(NumberProperty).toInt();
     push(EventKind::Focus, focused_);
   }
+  // A click into the field that already has the focus brings no FocusIn, yet
+  // it is the user choosing that operand (after M+ left Operand Y active, say).
+  if (event->type() == QEvent::MouseButtonPress && watched != window_.get()) {
+    const int number = watched->property(NumberProperty).toInt();
+    if (number == focused_ && qobject_cast<QLineEdit*>(watched) != nullptr) {
+      push(EventKind::Focus, number);
+    }
+  }
   return QObject::eventFilter(watched, event);
 }
 
