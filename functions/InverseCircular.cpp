@@ -1,0 +1,128 @@
+// arcsin by its binomial series with a fixed number of terms; arccos,
+// arctan and arccot derived from it.
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "functions/ConstantTables.h"
+#include "functions/MathEngine.h"
+#include "functions/TrigSteps.h"
+
+namespace tesselon {
+
+namespace {
+
+// The root and the coefficients' reciprocals work to 250 characters; the
+// power, the terms and the sum are cut to 100.
+constexpr int32_t SeriesPrecision = 250;
+constexpr int32_t SeriesNewtonSteps = 3;
+constexpr int32_t SeriesLength = 100;
+constexpr int32_t LastSeriesIndex = 125;
+constexpr int32_t RootPrecision = 268;
+
+// From |x| = 0.75 on the series converges too slowly; the first two
+// decimals are compared as text ("7" counts as below "75").
+bool UsesComplement(std::string_view x) {
+  return x.substr(std::min<size_t>(2, x.size()), 2) >= "75";
+}
+
+// RegC = root of a positive text, by Power with the exponent 0.5.
+void SquareRoot(MathEngine& e, std::string radicand) {
+  e.LoadA(std::move(radicand));
+  e.LoadB("0.5");
+  e.SignA = 0;
+  e.SignB = 0;
+  e.OpCode = 1;
+  e.Power();
+}
+
+// y = sqrt(1 - x^2), the sine of the complementary angle.
+std::string ComplementSine(MathEngine& e, const std::string& x) {
+  const std::string rest = Difference(e, "1", e.Product(x, x));
+  SquareRoot(e, Engine::Cut(rest, SeriesLength));
+  return Engine::Cut(e.RegC, SeriesLength);
+}
+
+// Characters of a digit string before its first significant digit; all of
+// them when there is none.
+int32_t LeadingZeros(const std::string& digits) {
+  return static_cast<int32_t>(std::min(digits.find_first_not_of('0'), digits.size()));
+}
+
+}  // namespace
+
+// arcsin y = y + (1/2) y^3/3 + (1 3)/(2 4) y^5/5 + ... up to y^249. The last
+// term's first significant digit bounds the characters the sum holds.
+void MathEngine::ArcSine() {
+  Precision = SeriesPrecision;
+  NewtonSteps = SeriesNewtonSteps;
+  const bool complement = UsesComplement(RegA);
+  const std::string y = complement ? ComplementSine(*this, RegA) : RegA;
+  // The coefficients' reciprocals run unchecked: a coefficient cut by the
+  // check can move the last term's first significant digit, and with it the
+  // result's length, one character past what the sum can vouch for.
+  CheckMode = 0;
+  const std::string ySquared = Cut(Multiplied(*this, y, y), SeriesLength);
+  std::string sum = y;
+  std::string power = y;
+  std::string odd = "1";
+  std::string even = "1";
+  for (SeriesIndex = 2; SeriesIndex <= LastSeriesIndex; ++SeriesIndex) {
+    power = Cut(Product(power, ySquared), SeriesLength);
+    odd = Multiplied(*this, odd, std::to_string(2 * SeriesIndex - 3));
+    even = Multiplied(*this, even, std::to_string(2 * SeriesIndex - 2));
+    LoadA(Multiplied(*this, even, std::to_string(2 * SeriesIndex - 1)));
+    Reciprocal();
+    const std::string coefficient = Product(RegC, odd);
+    const std::string term = Multiplied(*this, power, coefficient);
+    sum = Cut(TidiedSum(*this, sum, Cut(term, SeriesLength)), SeriesLength);
+  }
+  // RegB still holds the last term of the sum, in digit form and padded to
+  // the sum's fraction.
+  VerifiedLen = LeadingZeros(RegB);
+  if (complement) {
+    sum = Difference(*this, PrefixWithPoint(ConstPiOver2, SeriesLength - 1, SeriesLength - 2), sum);
+  }
+  RegC = Cut(sum, VerifiedLen);
+}
+
+// arccos x = pi/2 - arcsin x, with pi/2 to the arcsine's length.
+void MathEngine::ArcCosine() {
+  ArcSine();
+  const int32_t length = VerifiedLen;
+  RegC =
+      Cut(Difference(*this, PrefixWithPoint(ConstPiOver2, length + 1, length), RegC), length - 1);
+}
+
+// arctan x = arccos(1 / sqrt(1 + x^2)).
+void MathEngine::ArcTangent() {
+  const std::string x = RegA;
+  const std::string onePlusSquare = Sum(*this, Product(x, x), "1");
+  Precision = RootPrecision;
+  NewtonSteps = SeriesNewtonSteps;
+  if (KeepsIntegerPart(onePlusSquare, SeriesLength)) {
+    SquareRoot(*this, Cut(onePlusSquare, SeriesLength));
+    LoadA(Cut(RegC, VerifiedLen));
+  } else {
+    // From |x| = 10^50 on the cut would fall inside the integer part of
+    // 1 + x^2; there 1/x and 1/sqrt(1 + x^2) differ by less than x^-3,
+    // far below the decimals the arccosine keeps.
+    LoadA(x);
+  }
+  CheckMode = 3;
+  Reciprocal();
+  LoadA(Cut(RegC, VerifiedLen));
+  OpCode = 1;
+  ArcCosine();
+  RegC = Cut(RegC, VerifiedLen - 2);
+}
+
+// arccot x = pi/2 - arctan x, and pi/2 + arctan |x| for a negative x.
+void MathEngine::ArcCotangent() {
+  const uint8_t negative = SignC;
+  ArcTangent();
+  const std::string piOver2 = PrefixWithPoint(ConstPiOver2, VerifiedLen + 1, VerifiedLen);
+  RegC = negative == 1 ? Sum(*this, piOver2, RegC) : Difference(*this, piOver2, RegC);
+}
+
+}  // namespace tesselon
