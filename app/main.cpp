@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "functions/MathEngine.h"
 #include "ui/FrontEnd.h"
@@ -6,6 +7,11 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // The name of the installed desktop entry and icon: docks and task bars use
+  // it to show the window with the calculator's icon and name.
+  const QString appId = QStringLiteral("org.tesselon.Tesselon");
+  QGuiApplication::setDesktopFileName(appId);
+  QApplication::setWindowIcon(QIcon::fromTheme(appId));
   tesselon::QtToolkit toolkit;
   tesselon::MathEngine engine;
   tesselon::FrontEnd frontEnd(toolkit, engine);

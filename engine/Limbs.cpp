@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 
+#include "engine/Cancellation.h"
+
 namespace tesselon::limbs {
 
 namespace {
@@ -78,6 +80,7 @@ void MultiplyUnbalanced(const uint32_t* a, size_t na, const uint32_t* b, size_t 
   std::fill(out, out + na + nb, 0u);
   std::vector<uint32_t> slice(2 * nb);
   for (size_t offset = 0; offset < na; offset += nb) {
+    CheckCancelled();
     const size_t len = std::min(nb, na - offset);
     MultiplyInto(a + offset, len, b, nb, slice.data());
     AddInto(out + offset, na + nb - offset, slice.data(), len + nb);
@@ -86,6 +89,7 @@ void MultiplyUnbalanced(const uint32_t* a, size_t na, const uint32_t* b, size_t 
 
 // (a1 B^m + a0)(b1 B^m + b0) from three half-size products.
 void MultiplyKaratsuba(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
+  CheckCancelled();
   const size_t m = na / 2;
   const size_t nb0 = std::min(m, nb);
   std::vector<uint32_t> z0(m + nb0), z2(na - m + nb - nb0);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/Cancellation.h"
 #include "engine/Engine.h"
 
 namespace tesselon {
@@ -134,6 +135,7 @@ void Engine::NewtonReciprocal(const std::string& x, const std::string& start) {
   const std::string xDigits = Cut(RegA, LenA);
   const int32_t fx = FracA;
   for (int32_t step = 0; step < NewtonSteps; ++step) {
+    CheckCancelled();
     const std::string y = RegC;
     // d = 2y, kept with the leading space or "1" of the addition.
     LoadA(y);

@@ -12,13 +12,9 @@ namespace tesselon {
 //
 // RefA and RefB name the texts the digit loops take as operands A and B (the
 // first LenA and LenB characters of those texts); RefC names the text being
-// written. They point at registers of this same set, so the set is never
-// copied or moved.
-struct WorkRegisters {
-  WorkRegisters() = default;
-  WorkRegisters(const WorkRegisters&) = delete;
-  WorkRegisters& operator=(const WorkRegisters&) = delete;
-
+// written. They point at registers of this same set; WorkRegisters below
+// makes a copy refer to its own.
+struct RegisterValues {
   std::string RegA;
   std::string RegB;
   std::string RegC;
@@ -61,6 +57,33 @@ struct WorkRegisters {
   std::string LastResult;
   std::string Memory;
   int32_t MemoryAddPending = 0;
+};
+
+// The register set. A copy is the state of before a key, put back when the
+// key's computation is cancelled: its references name the same registers of
+// the copy as they named in the original.
+struct WorkRegisters : RegisterValues {
+  WorkRegisters() = default;
+  WorkRegisters(const WorkRegisters& other) : RegisterValues(other) { ReferLike(other); }
+  WorkRegisters& operator=(const WorkRegisters& other) {
+    RegisterValues::operator=(other);
+    ReferLike(other);
+    return *this;
+  }
+
+ private:
+  // A reference to a text outside the set is left over from an earlier
+  // procedure and is set again before it is read; it becomes RegA.
+  std::string* Own(const std::string* ref, const WorkRegisters& other) {
+    if (ref == &other.RegB) return &RegB;
+    if (ref == &other.RegC) return &RegC;
+    return &RegA;
+  }
+  void ReferLike(const WorkRegisters& other) {
+    RefA = Own(other.RefA, other);
+    RefB = Own(other.RefB, other);
+    RefC = Own(other.RefC, other);
+  }
 };
 
 }  // namespace tesselon

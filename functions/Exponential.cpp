@@ -1,10 +1,14 @@
 // e^x: the argument is halved below 10, the Taylor series runs a fixed 149
 // terms with the table of 1/n!, and the series value is multiplied back up.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <numbers>
 #include <string>
+#include <string_view>
 
+#include "engine/Cancellation.h"
 #include "functions/ConstantTables.h"
 #include "functions/MathEngine.h"
 #include "functions/TrigSteps.h"
@@ -37,6 +41,24 @@ int32_t LeadingInsignificant(const std::string& digits, int32_t whenNone) {
   return first == std::string::npos ? whenNone : static_cast<int32_t>(first);
 }
 
+// e^x has more than x log10(e) integer digits, and x is at least 10^(n-1)
+// when its integer part has n significant digits. When that bound already
+// exceeds the precision (by a margin for the cuts of the power-up loop), no
+// kept length can hold the integer part and the magnitude check would refuse
+// the result at the end: the function refuses before halving a long argument
+// millions of times to the same answer.
+bool IntegerPartOutgrows(std::string_view x, int32_t precision) {
+  constexpr size_t BeyondAnyPrecision = 12;
+  constexpr double CutMargin = 2;
+  const size_t point = std::min(x.find('.'), x.size());
+  const size_t integerDigits = point - std::min(x.find_first_not_of('0'), point);
+  if (integerDigits == 0) return false;
+  if (integerDigits > BeyondAnyPrecision) return true;
+  const double leastExponentDigits =
+      std::pow(10.0, static_cast<double>(integerDigits - 1)) * std::numbers::log10e;
+  return leastExponentDigits >= precision + CutMargin;
+}
+
 }  // namespace
 
 bool MathEngine::KeepsIntegerPart(std::string_view text, int32_t k) {
@@ -44,10 +66,15 @@ bool MathEngine::KeepsIntegerPart(std::string_view text, int32_t k) {
 }
 
 void MathEngine::Exponential() {
+  if (IntegerPartOutgrows(RegA, Precision)) {
+    RegC = std::string(ErrorText);
+    return;
+  }
   LoadA(RegA);
   FindPoint();
   int32_t products = 0;
   while (PointIndex > 1) {
+    CheckCancelled();
     products = ProductsAfterOneMoreHalving(products);
     LoadB("0.5");
     MultiplyOperands();
@@ -66,6 +93,7 @@ void MathEngine::Exponential() {
   // length; a product whose integer part no longer fits that length would
   // lose its magnitude, so the function refuses instead.
   for (SeriesIndex = 1; SeriesIndex <= products; ++SeriesIndex) {
+    CheckCancelled();
     LoadB(HoldX);
     MultiplyOperands();
     TidyResult();
@@ -90,6 +118,7 @@ void MathEngine::ExpCore() {
   TidyResult();
   std::string sum = RegC;
   for (SeriesIndex = FactorialFirst; SeriesIndex <= FactorialLast; ++SeriesIndex) {
+    CheckCancelled();
     power = Cut(Multiplied(*this, std::move(power), x), Precision);
     LoadA(ReciprocalFactorial(SeriesIndex, Precision));
     LoadB(power);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Cancellation.h"
 #include "engine/Limbs.h"
 #include "functions/MathEngine.h"
 
@@ -37,6 +38,7 @@ std::optional<uint32_t> LeadingWholeNumber(std::string_view text, uint32_t most)
 
 // low * (low + 1) * ... * high, for 1 <= low <= high.
 limbs::Limbs RangeProduct(uint32_t low, uint32_t high) {
+  CheckCancelled();
   limbs::Limbs product;
   if (high - low < LeafFactors) {
     product = {low};

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Cancellation.h"
 #include "functions/MathEngine.h"
 
 namespace tesselon {
@@ -47,6 +48,7 @@ std::vector<uint64_t> BinaryWordsOf(std::string_view digits) {
   std::vector<uint64_t> words;
   size_t chunk = digits.size() % ChunkDigits == 0 ? ChunkDigits : digits.size() % ChunkDigits;
   for (size_t at = 0; at < digits.size(); at += chunk, chunk = ChunkDigits) {
+    CheckCancelled();
     Wide carry = ValueOf(digits.substr(at, chunk));
     for (uint64_t& word : words) {
       const Wide value = Wide{word} * ChunkBase + carry;

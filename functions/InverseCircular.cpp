@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Cancellation.h"
 #include "functions/ConstantTables.h"
 #include "functions/MathEngine.h"
 #include "functions/TrigSteps.h"
@@ -68,6 +69,7 @@ void MathEngine::ArcSine() {
   std::string odd = "1";
   std::string even = "1";
   for (SeriesIndex = 2; SeriesIndex <= LastSeriesIndex; ++SeriesIndex) {
+    CheckCancelled();
     power = Cut(Product(power, ySquared), SeriesLength);
     odd = Multiplied(*this, odd, std::to_string(2 * SeriesIndex - 3));
     even = Multiplied(*this, even, std::to_string(2 * SeriesIndex - 2));

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/Cancellation.h"
 #include "functions/ConstantTables.h"
 #include "functions/MathEngine.h"
 #include "functions/TrigSteps.h"
@@ -46,6 +47,7 @@ int32_t HalveToAtMostOne(MathEngine& e) {
   e.LoadA(e.HoldX);
   e.ClassifyA();
   while (e.SizeClass >= CodeOfTwo) {
+    CheckCancelled();
     ++halvings;
     e.LoadA(Multiplied(e, e.RegA, "0.5"));
     e.ClassifyA();
@@ -84,6 +86,7 @@ void SumSeries(MathEngine& e) {
   e.Reciprocal();
   e.SeriesSum = "-" + e.Product(Engine::Cut(e.HoldX, e.VerifiedLen), e.RegC);
   for (e.CheckMode = 3; e.CheckMode <= e.Precision; e.CheckMode += 2) {
+    CheckCancelled();
     e.LoadA(e.NumPower);
     e.LoadB(u2);
     e.SplitSigns();

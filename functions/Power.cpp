@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Cancellation.h"
 #include "engine/Limbs.h"
 #include "functions/MathEngine.h"
 
@@ -39,6 +40,7 @@ std::string IntegerPower(std::string_view base, uint64_t exponent) {
   limbs::Trim(factor);
   limbs::Limbs power{1};
   for (int bit = 63; bit >= 0; --bit) {
+    CheckCancelled();
     power = limbs::Multiply(power, power);
     limbs::Trim(power);
     if ((exponent >> bit) & 1) {

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/Cancellation.h"
 #include "functions/ConstantTables.h"
 #include "functions/MathEngine.h"
 #include "functions/TrigSteps.h"
@@ -38,6 +39,7 @@ void SumSineSeries(MathEngine& e) {
   e.TermDigits = 0;
   for (e.SeriesIndex = FirstSubtractedPower; e.SeriesIndex <= LastSubtractedPower;
        e.SeriesIndex += 4) {
+    CheckCancelled();
     power = Multiplied(e, rSquared, Engine::Cut(power, p));
     std::string term = e.Product(power, FactorialFactor(e.SeriesIndex, p));
     sum = Engine::Cut(TidiedDifference(e, sum, Engine::Cut(term, p)), p);

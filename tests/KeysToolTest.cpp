@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ui/Controls.h"
 #include "ui/KeySteps.h"
 
 namespace tesselon {
@@ -58,6 +59,31 @@ TEST(KeysToolTest, ReadsStepsFromStandardInput) {
 
 TEST(KeysToolTest, UnknownStepFailsWithoutOutput) {
   const ToolRun run = runTool("1 + Tangens =");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+}
+
+// Both spellings print the usage with every key name and succeed; the key
+// names follow the usage, each a word on its own.
+TEST(KeysToolTest, HelpListsEveryKeyName) {
+  for (const char* option : {"--help", "-h"}) {
+    const ToolRun run = runTool(option);
+    EXPECT_EQ(run.status, 0) << option;
+    EXPECT_TRUE(run.out.starts_with("Usage: tesselon-keys STEP...\n")) << option;
+    const std::string keys = " " + run.out.substr(run.out.find("Key names:\n")) + " ";
+    for (const ControlRow& row : controlTable()) {
+      if (row.kind != ControlKind::Button) continue;
+      const std::string word = std::string(row.name);
+      EXPECT_TRUE(keys.find(" " + word + " ") != std::string::npos ||
+                  keys.find(" " + word + "\n") != std::string::npos)
+          << option << " lacks " << word;
+    }
+  }
+}
+
+// Help is asked for alone; among steps "-h" is an unknown step.
+TEST(KeysToolTest, HelpAmongStepsIsAnUnknownStep) {
+  const ToolRun run = runTool("1 -h");
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
 }

@@ -3,8 +3,11 @@
 # Ubuntu, with sudo when not run as root. Does nothing when all is present.
 set -euo pipefail
 
+# The last line serves the test of the installed tree: desktop entry, AppStream
+# metadata, icon and manual page.
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool imagemagick)
+          xvfb xauth xdotool imagemagick
+          desktop-file-utils appstream librsvg2-bin man-db)
 
 missing=()
 for p in "${packages[@]}"; do

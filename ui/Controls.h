@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "ui/FrontEnd.h"
@@ -17,6 +18,9 @@ enum class ControlKind { Frame, EntryField, ReadOnlyField, Label, Button };
 // One control of the main window. `label` is the caption of a frame, the text
 // of the label or the face of a key (UTF-8); `name` is a short ASCII name: the
 // accessible name in the window and the word that names a key in key sequences.
+// `shortcut` lists the key combinations that press a key or put the focus into
+// a field (Qt's portable key text, alternatives separated by "; "); `tip` says
+// in words what the control does, for its tooltip and for screen readers.
 struct ControlRow {
   int number;
   ControlKind kind;
@@ -25,6 +29,8 @@ struct ControlRow {
   ButtonStyle style;
   FrontEnd::KeyHandler press;
   const char* name;
+  const char* shortcut;
+  const char* tip;
 };
 
 // Every control of the window, in the order the window creates them.
@@ -35,5 +41,9 @@ const ControlRow* findControl(int number);
 
 // The key called `name`, or nullptr.
 const ControlRow* findKey(std::string_view name);
+
+// The tooltip of a control: its tip followed by its shortcuts, "Ln: natural
+// logarithm of X (Alt+N)"; empty for a control without a tip.
+std::string toolTip(const ControlRow& row);
 
 }  // namespace tesselon

@@ -1,10 +1,14 @@
 #include "ui/FrontEnd.h"
 
+#include <new>
+#include <stdexcept>
+
+#include "engine/Cancellation.h"
 #include "ui/Controls.h"
 
 namespace tesselon {
 
-FrontEnd::FrontEnd(Toolkit& toolkit, MathEngine& engine) : tk(toolkit), e(engine) {}
+FrontEnd::FrontEnd(Toolkit& toolkit, MathEngine& engine) : window(toolkit), e(engine) {}
 
 bool FrontEnd::start() {
   if (!tk.openWindow(ClientWidth, ClientHeight, std::string(WindowTitle))) return false;
@@ -38,6 +42,8 @@ void FrontEnd::createControl(const ControlRow& row) {
       break;
   }
   tk.setAccessibleName(row.number, row.name);
+  tk.setToolTip(row.number, toolTip(row));
+  tk.setShortcut(row.number, row.shortcut);
 }
 
 void FrontEnd::run() {
@@ -53,7 +59,49 @@ void FrontEnd::handle(const Event& event) {
     followFocus();
   }
   const ControlRow* row = findControl(event.control);
-  if (row != nullptr && row->press != nullptr) (this->*row->press)(event.control);
+  if (row != nullptr && row->press != nullptr) runKey(row->press, event.control);
+}
+
+void FrontEnd::runKey(KeyHandler press, int control) {
+  const MathEngine engineBefore = e;
+  const EntryState entryBefore = *this;
+  deferred.record();
+  ClearCancel();
+  KeyEnd end = KeyEnd::Finished;
+  tk.runWork([&] { end = pressCaught(press, control); }, RequestCancel);
+  // An Escape that came as the work ended has nothing left to cancel.
+  ClearCancel();
+  if (end == KeyEnd::Finished) {
+    deferred.replay();
+  } else {
+    deferred.discard();
+    e = engineBefore;
+    static_cast<EntryState&>(*this) = entryBefore;
+    if (end == KeyEnd::OutOfRoom) Answer(std::string(ErrorText));
+  }
+  // A key stopped by a guard after its preparation ("=" with nothing to
+  // compute, a lone "-" split off) shows nothing and queues no change, yet
+  // the next key must find the texts the fields show.
+  readOperands();
+}
+
+// Runs on the computing thread: nothing may escape from here but a fault
+// of the program itself.
+FrontEnd::KeyEnd FrontEnd::pressCaught(KeyHandler press, int control) {
+  try {
+    if (operandsAreNumbers(control)) {
+      (this->*press)(control);
+    } else {
+      Answer(std::string(ErrorText));
+    }
+    return KeyEnd::Finished;
+  } catch (const CancelledComputation&) {
+    return KeyEnd::Cancelled;
+  } catch (const std::bad_alloc&) {
+    return KeyEnd::OutOfRoom;
+  } catch (const std::length_error&) {
+    return KeyEnd::OutOfRoom;
+  }
 }
 
 std::string& FrontEnd::activeRegister() {

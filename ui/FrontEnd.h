@@ -3,6 +3,7 @@
 #include <string>
 
 #include "functions/MathEngine.h"
+#include "ui/DeferredToolkit.h"
 #include "ui/toolkit/Toolkit.h"
 
 namespace tesselon {
@@ -21,6 +22,16 @@ inline constexpr Rgb ActiveGreen{150, 255, 150};
 inline constexpr Rgb InactiveWhite{255, 255, 255};
 inline constexpr Rgb ResultYellow{255, 255, 200};
 
+// The front end's own registers. With the engine's registers they are the
+// state a key puts back when its computation is cancelled.
+struct EntryState {
+  int ActiveOperand = 0;
+  int PointTypedX = 0;
+  int PointTypedY = 0;
+  int NegativeInput = 0;
+  int PowerSign = 0;
+};
+
 // The calculator front end: start-up, the event loop and one handler per key,
 // written against the Toolkit interface only. Between two events the text of
 // Operand X lives in the engine's RegA and that of Operand Y in RegB.
@@ -30,7 +41,7 @@ inline constexpr Rgb ResultYellow{255, 255, 200};
 // power operation of "="), ui/ElementaryKeys.cpp (Log ... e^ X),
 // ui/TrigKeys.cpp (Sin ... Area Coth), ui/MemoryKeys.cpp (memory, register,
 // constant, Deg, Res Hex/Bin keys), ui/ResultDisplay.cpp (ShowResult).
-class FrontEnd {
+class FrontEnd : private EntryState {
  public:
   FrontEnd(Toolkit& toolkit, MathEngine& engine);
 
@@ -40,7 +51,7 @@ class FrontEnd {
   // The event loop, until the window's close request.
   void run();
   // One event: a change re-reads both fields, a focus event sets the active
-  // operand, then the control's handler runs.
+  // operand, then the control's handler runs (see runKey).
   void handle(const Event& event);
 
   int activeOperand() const { return ActiveOperand; }
@@ -130,14 +141,24 @@ class FrontEnd {
   std::string& activeRegister();
   int activeField() const;
 
-  Toolkit& tk;
-  MathEngine& e;
+  // How a key's handler ended.
+  enum class KeyEnd { Finished, Cancelled, OutOfRoom };
+  // Runs a key's handler through the window toolkit's runWork, with the
+  // handler's toolkit calls deferred until it has ended. A cancelled key
+  // puts back the registers of before the key and drops its calls; a key
+  // whose texts outgrow the memory answers the message instead.
+  void runKey(KeyHandler press, int control);
+  KeyEnd pressCaught(KeyHandler press, int control);
+  // The texts a key is about to compute with, made ready for the engine (a
+  // typed comma is the point, a leading point gets a "0" before it); false
+  // when one of them is not a decimal number (ui/TypedOperands.cpp).
+  bool operandsAreNumbers(int control);
 
-  int ActiveOperand = 0;
-  int PointTypedX = 0;
-  int PointTypedY = 0;
-  int NegativeInput = 0;
-  int PowerSign = 0;
+  Toolkit& window;
+  DeferredToolkit deferred{window};
+  // Every handler works through the deferred toolkit.
+  Toolkit& tk = deferred;
+  MathEngine& e;
 };
 
 }  // namespace tesselon

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <utility>
 
 #include "ui/Controls.h"
 
@@ -78,7 +79,9 @@ std::string toJson(const CalculatorState& state) {
          ", \"Deg\": " + std::to_string(state.deg) + ", \"Memory\": " + quoted(state.memory) + "}";
 }
 
-KeySession::KeySession() {
+KeySession::KeySession() : KeySession(std::make_unique<HeadlessToolkit>()) {}
+
+KeySession::KeySession(std::unique_ptr<HeadlessToolkit> toolkit) : toolkit_(std::move(toolkit)) {
   frontEnd_.start();
   settle();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +46,9 @@ std::string toJson(const CalculatorState& state);
 class KeySession {
  public:
   KeySession();
+  // On a toolkit of the caller's, such as one that cancels keys that run
+  // too long.
+  explicit KeySession(std::unique_ptr<HeadlessToolkit> toolkit);
   void perform(const KeyStep& step);
   CalculatorState state() const;
 
@@ -54,7 +58,8 @@ class KeySession {
  private:
   void settle();
 
-  HeadlessToolkit tk_;
+  std::unique_ptr<HeadlessToolkit> toolkit_;
+  HeadlessToolkit& tk_ = *toolkit_;
   MathEngine engine_;
   FrontEnd frontEnd_{tk_, engine_};
 };

@@ -1,14 +1,19 @@
 // The calculator in its Qt window, driven by mouse clicks and key clicks.
+#include <QAccessible>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
+#include <vector>
 
 #include "functions/MathEngine.h"
 #include "ui/Controls.h"
 #include "ui/FrontEnd.h"
+#include "ui/toolkit/QtBusyWindow.h"
 #include "ui/toolkit/QtToolkit.h"
 
 using namespace tesselon;
@@ -30,6 +35,25 @@ class QtWindowTest : public QObject {
   void degKeyStaysPressed();
   void closeRequestEndsTheLoop();
 
+  void shortcutsLeaveTypingToTheFields();
+  void everyKeyHasItsOwnShortcut();
+  void eachShortcutPressesItsKey();
+  void quickShortcutsAreNotLost();
+  void typingStillGoesIntoTheFields();
+  void returnAndEnterPressEquals_data();
+  void returnAndEnterPressEquals();
+  void escapePressesClear();
+  void tabMovesBetweenTheOperands();
+  void controlsDescribeThemselves();
+  void operationLabelIsAnnounced();
+  void resultToolTipCountsDigits_data();
+  void resultToolTipCountsDigits();
+  void longOperandsPasteAndLongResultCopies();
+  void copyMenuCopiesTheSelectionOrEverything();
+
+  void escapeCancelsALongComputation();
+  void closingDuringAComputationEndsTheLoop();
+
  private:
   // Lets the front end handle everything the window has reported so far.
   void settle();
@@ -37,6 +61,11 @@ class QtWindowTest : public QObject {
   Widget* control(int number) const;
   void click(int number);
   Rgb background(int number) const;
+  // The events the window has queued, taken out without handling them.
+  std::vector<Event> queuedEvents();
+  void typeInto(int number, const QString& text);
+  void pasteInto(int number, const QString& text);
+  QLineEdit* field(int number) const { return control<QLineEdit>(number); }
 
   std::unique_ptr<QtToolkit> toolkit_;
   std::unique_ptr<MathEngine> engine_;
@@ -200,6 +229,403 @@ void QtWindowTest::degKeyStaysPressed() {
 void QtWindowTest::closeRequestEndsTheLoop() {
   QVERIFY(!toolkit_->window()->close());
   frontEnd_->run();
+}
+
+// --- Keyboard, clipboard and accessibility -----------------------------------
+
+namespace {
+
+QList<QKeySequence> shortcutsOf(const ControlRow& row) {
+  QList<QKeySequence> sequences = QKeySequence::listFromString(QString::fromUtf8(row.shortcut));
+  sequences.removeAll(QKeySequence());
+  return sequences;
+}
+
+// The editing keys of a line edit on this platform, which must stay its own.
+QList<QKeySequence> editingKeys() {
+  QList<QKeySequence> keys;
+  for (const auto standard :
+       {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo,
+        QKeySequence::Redo, QKeySequence::SelectAll, QKeySequence::Delete, QKeySequence::Backspace,
+        QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
+        QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine,
+        QKeySequence::MoveToStartOfLine, QKeySequence::MoveToEndOfLine,
+        QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
+        QKeySequence::SelectStartOfLine, QKeySequence::SelectEndOfLine}) {
+    keys += QKeySequence::keyBindings(standard);
+  }
+  return keys;
+}
+
+}  // namespace
+
+std::vector<Event> QtWindowTest::queuedEvents() {
+  std::vector<Event> events;
+  while (toolkit_->hasPendingEvent()) events.push_back(toolkit_->waitEvent());
+  return events;
+}
+
+void QtWindowTest::typeInto(int number, const QString& text) {
+  click(number);
+  QTest::keyClicks(field(number), text);
+  settle();
+}
+
+void QtWindowTest::pasteInto(int number, const QString& text) {
+  click(number);
+  QGuiApplication::clipboard()->setText(text);
+  QTest::keyClick(field(number), Qt::Key_V, Qt::ControlModifier);
+  settle();
+}
+
+// A shortcut may not be a key that types a character (plain or shifted) nor
+// one of the editing keys of the fields.
+void QtWindowTest::shortcutsLeaveTypingToTheFields() {
+  const QList<QKeySequence> editing = editingKeys();
+  for (const ControlRow& row : controlTable()) {
+    for (const QKeySequence& sequence : shortcutsOf(row)) {
+      const QKeyCombination first = sequence[0];
+      const bool typesText =
+          !(first.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+          first.key() < Qt::Key_Escape;
+      QVERIFY2(!typesText, row.name);
+      QVERIFY2(!editing.contains(QKeySequence(first)), row.name);
+    }
+  }
+}
+
+// Every key has a shortcut and a tip; no shortcut equals another or begins
+// another, which would make that one wait for a second chord.
+void QtWindowTest::everyKeyHasItsOwnShortcut() {
+  std::vector<std::pair<QKeySequence, const char*>> all;
+  for (const ControlRow& row : controlTable()) {
+    const QList<QKeySequence> sequences = shortcutsOf(row);
+    if (row.kind == ControlKind::Button) {
+      QVERIFY2(!sequences.isEmpty(), row.name);
+      QVERIFY2(*row.tip != '\0', row.name);
+    }
+    // Written back unchanged: Qt read every key of the text.
+    QCOMPARE(QKeySequence::listToString(sequences), QString::fromUtf8(row.shortcut));
+    for (const QKeySequence& sequence : sequences) {
+      for (const auto& [other, name] : all) {
+        QVERIFY2(sequence.matches(other) == QKeySequence::NoMatch &&
+                     other.matches(sequence) == QKeySequence::NoMatch,
+                 qPrintable(QStringLiteral("%1 and %2").arg(row.name, name)));
+      }
+      all.emplace_back(sequence, row.name);
+    }
+  }
+  QCOMPARE(all.size(), size_t{60});
+}
+
+// Each shortcut clicks its key, which leaves the focus in the operand field;
+// the shortcut of the Result field puts the focus there.
+void QtWindowTest::eachShortcutPressesItsKey() {
+  for (const ControlRow& row : controlTable()) {
+    for (const QKeySequence& sequence : shortcutsOf(row)) {
+      field(control::OperandX)->setFocus();
+      queuedEvents();
+      QTest::keySequence(field(control::OperandX), sequence);
+      const std::vector<Event> events = queuedEvents();
+      const EventKind expected =
+          row.kind == ControlKind::Button ? EventKind::Other : EventKind::Focus;
+      QVERIFY2(std::ranges::any_of(
+                   events,
+                   [&](const Event& e) { return e.kind == expected && e.control == row.number; }),
+               qPrintable(sequence.toString()));
+      if (row.kind == ControlKind::Button) {
+        QCOMPARE(QApplication::focusWidget(), control<QWidget>(control::OperandX));
+      }
+    }
+  }
+  QVERIFY(control<QPushButton>(66)->isChecked());
+}
+
+void QtWindowTest::quickShortcutsAreNotLost() {
+  auto* x = field(control::OperandX);
+  for (const Qt::Key digit : {Qt::Key_1, Qt::Key_1, Qt::Key_2}) {
+    QTest::keyClick(x, digit, Qt::ControlModifier);
+  }
+  QTest::keyClick(x, Qt::Key_Comma, Qt::ControlModifier);
+  QTest::keyClick(x, Qt::Key_5, Qt::ControlModifier);
+  QTest::keyClick(x, Qt::Key_F9);
+  settle();
+  QCOMPARE(x->text(), QStringLiteral("-112.5"));
+  QTest::keyClick(x, Qt::Key_D, Qt::AltModifier);
+  settle();
+  QVERIFY(control<QPushButton>(66)->isChecked());
+  QCOMPARE(engine_->DegMode, 1);
+}
+
+void QtWindowTest::typingStillGoesIntoTheFields() {
+  auto* x = field(control::OperandX);
+  QTest::keyClicks(x, "12.5-3,e+*/^!");
+  QTest::keyClick(x, Qt::Key_Minus, Qt::KeypadModifier);
+  QTest::keyClick(x, Qt::Key_7, Qt::KeypadModifier);
+  const std::vector<Event> events = queuedEvents();
+  QVERIFY(std::ranges::all_of(events, [](const Event& e) {
+    return e.kind == EventKind::Change && e.control == control::OperandX;
+  }));
+  QCOMPARE(x->text(), QStringLiteral("12.5-3,e+*/^!-7"));
+}
+
+void QtWindowTest::returnAndEnterPressEquals_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+  QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void QtWindowTest::returnAndEnterPressEquals() {
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  typeInto(control::OperandX, QStringLiteral("1.5"));
+  QTest::keyClick(field(control::OperandX), Qt::Key_Minus, Qt::ControlModifier);
+  settle();
+  QTest::keyClicks(field(control::OperandY), "0.25");
+  QTest::keyClick(field(control::OperandY), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  settle();
+  QCOMPARE(field(control::ResultField)->text(), QStringLiteral("1.25"));
+  QCOMPARE(control<QLabel>(control::OperationLabel)->text(), QStringLiteral("Sub"));
+  QCOMPARE(QApplication::focusWidget(), field(control::OperandX));
+}
+
+void QtWindowTest::escapePressesClear() {
+  typeInto(control::OperandX, QStringLiteral("6"));
+  click(36);
+  QTest::keyClicks(field(control::OperandY), "7");
+  QTest::keyClick(field(control::OperandY), Qt::Key_Return);
+  settle();
+  QCOMPARE(field(control::ResultField)->text(), QStringLiteral("42"));
+  QTest::keyClick(field(control::OperandX), Qt::Key_Escape);
+  settle();
+  for (const int number : {control::OperandX, control::OperandY, control::ResultField}) {
+    QCOMPARE(field(number)->text(), QString());
+  }
+  QCOMPARE(control<QLabel>(control::OperationLabel)->text(), QString());
+  QCOMPARE(frontEnd_->activeOperand(), 1);
+}
+
+// Tab and Shift+Tab move between the two operands and make the one they
+// reach active; the Result field is no Tab stop.
+void QtWindowTest::tabMovesBetweenTheOperands() {
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int reached;
+  } steps[] = {{Qt::Key_Tab, Qt::NoModifier, control::OperandY},
+               {Qt::Key_Tab, Qt::NoModifier, control::OperandX},
+               {Qt::Key_Backtab, Qt::ShiftModifier, control::OperandY},
+               {Qt::Key_Backtab, Qt::ShiftModifier, control::OperandX}};
+  for (const auto& step : steps) {
+    QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+    settle();
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>(step.reached));
+    QCOMPARE(frontEnd_->activeOperand(), step.reached == control::OperandX ? 1 : 2);
+    QCOMPARE(background(step.reached), ActiveGreen);
+  }
+  QCOMPARE(field(control::ResultField)->focusPolicy(), Qt::ClickFocus);
+}
+
+// Tooltips say what a control does and name its shortcut; a screen reader
+// reads the same text as the description.
+void QtWindowTest::controlsDescribeThemselves() {
+  for (const ControlRow& row : controlTable()) {
+    const QWidget* widget = control<QWidget>(row.number);
+    QCOMPARE(widget->toolTip(), QString::fromUtf8(toolTip(row)));
+    if (row.kind == ControlKind::Label) continue;
+    QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget))
+                 ->text(QAccessible::Description),
+             widget->toolTip());
+  }
+  QCOMPARE(control<QWidget>(42)->toolTip(),
+           QStringLiteral("Arcus Sin: inverse sine, result in radians; off while Deg is "
+                          "pressed (Alt+Shift+S)"));
+  QCOMPARE(control<QWidget>(32)->toolTip(),
+           QStringLiteral("=: computes the pending operation of X and Y (Return or Enter)"));
+  QCOMPARE(control<QWidget>(50)->toolTip(),
+           QStringLiteral("Area Sinh: inverse hyperbolic sine of X; off while Deg is pressed "
+                          "(Alt+H, Alt+Shift+S)"));
+  QCOMPARE(control<QWidget>(control::OperandX)->toolTip(),
+           QStringLiteral("Operand X: the first operand, and the number every function key "
+                          "works on"));
+}
+
+void QtWindowTest::operationLabelIsAnnounced() {
+  QAccessibleInterface* label =
+      QAccessible::queryAccessibleInterface(control<QWidget>(control::OperationLabel));
+  QCOMPARE(label->text(QAccessible::Name), QStringLiteral("Operation"));
+  typeInto(control::OperandX, QStringLiteral("2"));
+  click(37);
+  QCOMPARE(label->text(QAccessible::Description), QStringLiteral("Div"));
+  click(59);
+  QCOMPARE(label->text(QAccessible::Description), QStringLiteral("X ^ 3"));
+  QCOMPARE(label->text(QAccessible::Name), QStringLiteral("Operation"));
+}
+
+void QtWindowTest::resultToolTipCountsDigits_data() {
+  QTest::addColumn<QString>("x");
+  QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<QString>("result");
+  QTest::addColumn<QString>("count");
+  QTest::newRow("one digit") << "1" << QList<int>{56} << "1"
+                             << "\n1 digit";
+  QTest::newRow("sign and point") << "-4" << QList<int>{57} << "-0.25"
+                                  << "\n3 digits";
+  QTest::newRow("hexadecimal") << "500" << QList<int>{58, 64} << "$3D090"
+                               << "\n5 hexadecimal digits";
+  QTest::newRow("binary") << "3" << QList<int>{58, 65} << "%1001"
+                          << "\n4 binary digits";
+  QTest::newRow("message") << "0" << QList<int>{55} << "Ungültige Eingabe ! (Null)"
+                           << "";
+  QTest::newRow("thousands") << "450" << QList<int>{56} << ""
+                             << "\n1,001 digits";
+}
+
+void QtWindowTest::resultToolTipCountsDigits() {
+  QFETCH(QString, x);
+  QFETCH(QList<int>, keys);
+  QFETCH(QString, result);
+  QFETCH(QString, count);
+  typeInto(control::OperandX, x);
+  for (const int key : keys) click(key);
+  auto* shown = field(control::ResultField);
+  if (!result.isEmpty()) QCOMPARE(shown->text(), result);
+  QCOMPARE(shown->toolTip(),
+           QString::fromUtf8(toolTip(*findControl(control::ResultField))) + count);
+  click(33);
+  QCOMPARE(shown->toolTip(), QString::fromUtf8(toolTip(*findControl(control::ResultField))));
+}
+
+// 100,000 nines times 100,000 nines, both pasted: the Result field holds all
+// 200,000 digits of 9...980...01 and Ctrl+C copies every one.
+void QtWindowTest::longOperandsPasteAndLongResultCopies() {
+  constexpr int Digits = 100000;
+  const QString nines(Digits, '9');
+  pasteInto(control::OperandX, nines);
+  QCOMPARE(field(control::OperandX)->text(), nines);
+  QCOMPARE(engine_->RegA.size(), size_t{Digits});
+  QTest::keyClick(field(control::OperandX), Qt::Key_Asterisk, Qt::ControlModifier);
+  settle();
+  pasteInto(control::OperandY, nines);
+  QCOMPARE(engine_->RegB.size(), size_t{Digits});
+  QTest::keyClick(field(control::OperandY), Qt::Key_Return);
+  settle();
+  const QString product =
+      QString(Digits - 1, '9') + QChar('8') + QString(Digits - 1, '0') + QChar('1');
+  auto* result = field(control::ResultField);
+  QCOMPARE(result->text(), product);
+  QVERIFY(result->toolTip().endsWith(QStringLiteral("\n200,000 digits")));
+
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(field(control::OperandX), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+  settle();
+  QCOMPARE(QApplication::focusWidget(), result);
+  result->deselect();
+  QTest::keyClick(result, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QGuiApplication::clipboard()->text(), product);
+  QCOMPARE(frontEnd_->activeOperand(), 1);
+}
+
+void QtWindowTest::copyMenuCopiesTheSelectionOrEverything() {
+  typeInto(control::OperandX, QStringLiteral("12345"));
+  click(58);
+  auto* result = field(control::ResultField);
+  QCOMPARE(result->text(), QStringLiteral("152399025"));
+  const struct {
+    int selectionLength;
+    QString copied;
+  } cases[] = {{0, QStringLiteral("152399025")}, {4, QStringLiteral("1523")}};
+  for (const auto& c : cases) {
+    QGuiApplication::clipboard()->clear();
+    result->setSelection(0, c.selectionLength);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                              result->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(result, &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    const QList<QAction*> actions = menu->actions();
+    const auto copy = std::ranges::find(actions, QStringLiteral("Copy"), &QAction::text);
+    QVERIFY(copy != actions.end());
+    (*copy)->trigger();
+    menu->close();
+    QCOMPARE(QGuiApplication::clipboard()->text(), c.copied);
+  }
+}
+
+// X ! of a million runs for many seconds. Meanwhile the window shows itself
+// busy and takes no clicks; Escape cancels, and every field, register and
+// the memory are as they were before the key.
+void QtWindowTest::escapeCancelsALongComputation() {
+  typeInto(control::OperandX, QStringLiteral("6"));
+  click(36);
+  typeInto(control::OperandY, QStringLiteral("7"));
+  click(32);
+  click(72);
+  click(control::OperandX);
+  QTest::keyClick(field(control::OperandX), Qt::Key_Backspace);
+  typeInto(control::OperandX, QStringLiteral("1000000"));
+  const auto fieldTexts = [this] {
+    return QStringList{field(control::OperandX)->text(), field(control::OperandY)->text(),
+                       field(control::ResultField)->text(),
+                       control<QLabel>(control::OperationLabel)->text()};
+  };
+  const auto registers = [this] {
+    const MathEngine& e = *engine_;
+    return std::vector<std::string>{e.RegA,
+                                    e.RegB,
+                                    e.RegC,
+                                    e.Memory,
+                                    e.LastResult,
+                                    e.EntryX,
+                                    e.EntryY,
+                                    std::to_string(e.OpCode),
+                                    std::to_string(frontEnd_->activeOperand())};
+  };
+  const QStringList textsBefore = fieldTexts();
+  const std::vector<std::string> registersBefore = registers();
+  QCOMPARE(textsBefore, (QStringList{"1000000", "7", "42", "Mul"}));
+
+  bool busyCursor = false;
+  bool busyNote = false;
+  bool fieldsReadOnly = false;
+  QTimer::singleShot(600, toolkit_->window(), [&] {
+    const QCursor* cursor = QApplication::overrideCursor();
+    busyCursor = cursor != nullptr && cursor->shape() == Qt::BusyCursor;
+    const auto* note = toolkit_->window()->findChild<QLabel*>(QtBusyWindow::NoteName);
+    busyNote = note != nullptr && note->isVisible();
+    fieldsReadOnly =
+        field(control::OperandX)->isReadOnly() && field(control::OperandY)->isReadOnly();
+    QTest::mouseClick(control<QWidget>(31), Qt::LeftButton);
+    QTest::keyClicks(field(control::OperandX), "5");
+    QTest::keyClick(field(control::OperandX), Qt::Key_Escape);
+  });
+  QElapsedTimer clock;
+  clock.start();
+  click(56);
+  QVERIFY2(clock.elapsed() < 5000, "Escape did not end the computation promptly");
+  QVERIFY(busyCursor);
+  QVERIFY(busyNote);
+  QVERIFY(fieldsReadOnly);
+
+  QCOMPARE(fieldTexts(), textsBefore);
+  QCOMPARE(registers(), registersBefore);
+  QCOMPARE(QApplication::overrideCursor(), nullptr);
+  QVERIFY(toolkit_->window()->findChild<QLabel*>(QtBusyWindow::NoteName) == nullptr);
+  QVERIFY(!field(control::OperandX)->isReadOnly());
+  QVERIFY(field(control::ResultField)->isReadOnly());
+  QVERIFY(queuedEvents().empty());
+}
+
+void QtWindowTest::closingDuringAComputationEndsTheLoop() {
+  typeInto(control::OperandX, QStringLiteral("1000000"));
+  QTest::mouseClick(control<QWidget>(56), Qt::LeftButton);
+  QTimer::singleShot(400, toolkit_->window(), [this] { toolkit_->window()->close(); });
+  QElapsedTimer clock;
+  clock.start();
+  frontEnd_->run();
+  QVERIFY2(clock.elapsed() < 5000, "closing did not end the computation promptly");
+  QCOMPARE(field(control::ResultField)->text(), QString());
 }
 
 QTEST_MAIN(QtWindowTest)

@@ -66,6 +66,10 @@ void HeadlessToolkit::release() {
 
 void HeadlessToolkit::setAccessibleName(int, const std::string&) {}
 
+void HeadlessToolkit::setToolTip(int, const std::string&) {}
+
+void HeadlessToolkit::setShortcut(int, const std::string&) {}
+
 void HeadlessToolkit::post(Event event) {
   events_.push_back(event);
 }

@@ -28,6 +28,8 @@ class HeadlessToolkit : public Toolkit {
   void moveCaretToEnd(int number) override;
   void release() override;
   void setAccessibleName(int number, const std::string& name) override;
+  void setToolTip(int number, const std::string& text) override;
+  void setShortcut(int number, const std::string& keys) override;
 
   // --- The user's side ---
   void post(Event event);

@@ -1,20 +1,34 @@
 #include "ui/toolkit/QtToolkit.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
+#include <chrono>
+#include <exception>
+#include <future>
 #include <limits>
+#include <thread>
+
+#include "ui/toolkit/QtBusyWindow.h"
 
 namespace tesselon {
 
 namespace {
 
 constexpr char NumberProperty[] = "tesselonControl";
+constexpr char ToolTipProperty[] = "tesselonToolTip";
 constexpr int KeyPadding = 3;
 constexpr int SmallFontPixels = 10;
 
@@ -61,11 +75,91 @@ QFont smallFont(QFont font) {
 }
 
 // The Operation label names functions up to "ACosh", wider than the label at
-// the default size.
+// the default size. Its accessible name stays "Operation"; the description
+// carries what it shows, so that a screen reader announces each change.
 void showOnLabel(QLabel* label, const QString& text) {
   const QFont normal = label->parentWidget()->font();
   label->setFont(fitsIn(text, normal, label->size()) ? normal : smallFont(normal));
   label->setText(text);
+  label->setAccessibleDescription(text);
+}
+
+QString counted(qsizetype count, const QString& unit) {
+  return QStringLiteral("%1 %2%3").arg(QLocale(QLocale::English).toString(count), unit,
+                                       count == 1 ? QString() : QStringLiteral("s"));
+}
+
+// "1,234 digits" for a decimal result, "5 hexadecimal digits" and "20 binary
+// digits" for the "$" and "%" forms of Res Hex and Res Bin; nothing for a
+// message or an empty field.
+QString lengthNote(const QString& text) {
+  QString digits = QStringLiteral("0123456789");
+  QString unit = QStringLiteral("digit");
+  QStringView number = text;
+  if (text.startsWith('$')) {
+    digits += QStringLiteral("ABCDEF");
+    unit = QStringLiteral("hexadecimal digit");
+    number = number.mid(1);
+  } else if (text.startsWith('%')) {
+    unit = QStringLiteral("binary digit");
+    number = number.mid(1);
+  }
+  qsizetype count = 0;
+  for (const QChar c : number) {
+    if (digits.contains(c)) {
+      ++count;
+    } else if (c != '.' && c != '-') {
+      return {};
+    }
+  }
+  return count == 0 ? QString() : counted(count, unit);
+}
+
+// The Result field's tooltip adds how many digits it holds: a long result
+// runs far beyond the part the field can show.
+void showToolTip(QWidget* widget) {
+  QString tip = widget->property(ToolTipProperty).toString();
+  const auto* edit = qobject_cast<const QLineEdit*>(widget);
+  if (edit != nullptr && edit->isReadOnly()) {
+    const QString length = lengthNote(edit->text());
+    if (!length.isEmpty()) tip += '\n' + length;
+  }
+  widget->setToolTip(tip);
+}
+
+// With nothing selected the whole text is copied: a result of thousands of
+// digits is tedious to select by hand.
+void copyShown(const QLineEdit* edit) {
+  QGuiApplication::clipboard()->setText(edit->hasSelectedText() ? edit->selectedText()
+                                                                : edit->text());
+}
+
+void showCopyMenu(QLineEdit* edit, QPoint where) {
+  auto* menu = new QMenu(edit);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  QAction* copy = menu->addAction(QStringLiteral("Copy"));
+  copy->setShortcut(QKeySequence::Copy);
+  QObject::connect(copy, &QAction::triggered, edit, [edit] { copyShown(edit); });
+  QAction* selectAll = menu->addAction(QStringLiteral("Select All"));
+  QObject::connect(selectAll, &QAction::triggered, edit, &QLineEdit::selectAll);
+  menu->popup(where);
+}
+
+// The read-only Result field answers Ctrl+C and its context menu itself, so
+// that both copy the whole result when nothing is selected.
+bool copyRequested(QObject* watched, QEvent* event) {
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (edit == nullptr || !edit->isReadOnly()) return false;
+  if (event->type() == QEvent::ContextMenu) {
+    showCopyMenu(edit, static_cast<QContextMenuEvent*>(event)->globalPos());
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    copyShown(edit);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -112,6 +206,9 @@ void QtToolkit::createEntryField(int number, Rect where, const std::string& text
   edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setText(fromUtf8(text));
   edit->setReadOnly(readOnly);
+  // Tab and Shift+Tab move between the two operands, the fields a user types
+  // into; the Result field takes the focus by a click or by its shortcut.
+  if (readOnly) edit->setFocusPolicy(Qt::ClickFocus);
   edit->installEventFilter(this);
   connect(edit, &QLineEdit::textEdited, this, [this, number] { push(EventKind::Change, number); });
   place(number, edit, where);
@@ -162,7 +259,9 @@ void QtToolkit::setText(int number, const std::string& text) {
     showOnLabel(label, fromUtf8(text));
     return;
   }
-  field(number)->setText(fromUtf8(text));
+  QLineEdit* edit = field(number);
+  edit->setText(fromUtf8(text));
+  if (edit->isReadOnly()) showToolTip(edit);
   push(EventKind::Change, number);
 }
 
@@ -221,13 +320,72 @@ void QtToolkit::setAccessibleName(int number, const std::string& name) {
   control(number)->setAccessibleName(fromUtf8(name));
 }
 
+void QtToolkit::setToolTip(int number, const std::string& text) {
+  QWidget* widget = control(number);
+  widget->setProperty(ToolTipProperty, fromUtf8(text));
+  showToolTip(widget);
+}
+
+void QtToolkit::setShortcut(int number, const std::string& keys) {
+  for (const QKeySequence& sequence : QKeySequence::listFromString(fromUtf8(keys))) {
+    if (sequence.isEmpty()) continue;
+    auto* shortcut = new QShortcut(sequence, control(number));
+    connect(shortcut, &QShortcut::activated, this, [this, number] { activate(number); });
+  }
+}
+
+// A shortcut clicks its key at once: Qt's own key shortcut animates the click,
+// which arrives 100 ms late and swallows a second press within that time.
+// click() turns the toggle key over, as a mouse click does.
+void QtToolkit::activate(int number) {
+  QWidget* widget = control(number);
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    button->click();
+  } else {
+    widget->setFocus(Qt::ShortcutFocusReason);
+  }
+}
+
+// A key that ends within this time leaves the window untouched: its input
+// stays with the window system and is handled in order afterwards.
+constexpr std::chrono::milliseconds QuickKey{30};
+
+// The engine and the front end are used by one thread at a time: the worker
+// while it runs, this thread again once it has been joined. The worker's
+// wake-up ends the wait for window events when it is done.
+void QtToolkit::runWork(const std::function<void()>& work, const std::function<void()>& cancel) {
+  std::promise<void> ended;
+  std::future<void> done = ended.get_future();
+  QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+  std::thread worker([&] {
+    try {
+      work();
+      ended.set_value();
+    } catch (...) {
+      ended.set_exception(std::current_exception());
+    }
+    dispatcher->wakeUp();
+  });
+  if (done.wait_for(QuickKey) != std::future_status::ready) {
+    busy_ = std::make_unique<QtBusyWindow>(window_.get(), cancel);
+    while (done.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    busy_.reset();
+  }
+  worker.join();
+  done.get();
+}
+
 void QtToolkit::push(EventKind kind, int number) {
+  if (busy_ && kind != EventKind::Close) return;
   events_.push_back({kind, number});
 }
 
 // Focus reaches a field by a click, the tab key or the window becoming
 // active again; the focus that setFocus() gives is queued there already.
 bool QtToolkit::eventFilter(QObject* watched, QEvent* event) {
+  if (copyRequested(watched, event)) return true;
   if (watched == window_.get() && event->type() == QEvent::Close) {
     // The front end ends the loop and releases the window itself.
     event->ignore();

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace tesselon {
 
+class QtBusyWindow;
+
 // The toolkit on Qt Widgets. Qt itself reports neither a programmatic text
 // change (textEdited is for the user's edits only) nor a focus change while
 // the window is inactive, so the binding keeps its own queue of events:
@@ -39,6 +41,11 @@ class QtToolkit : public QObject, public Toolkit {
   void moveCaretToEnd(int number) override;
   void release() override;
   void setAccessibleName(int number, const std::string& name) override;
+  void setToolTip(int number, const std::string& text) override;
+  void setShortcut(int number, const std::string& keys) override;
+  // The work runs on a thread of its own while this thread keeps the window
+  // alive; see QtBusyWindow.
+  void runWork(const std::function<void()>& work, const std::function<void()>& cancel) override;
 
   // Handles what the window system has delivered, without waiting, and tells
   // whether waitEvent() has an event ready.
@@ -55,6 +62,8 @@ class QtToolkit : public QObject, public Toolkit {
   QWidget* control(int number) const { return controls_.at(number); }
   QLineEdit* field(int number) const;
   void push(EventKind kind, int number);
+  // What a click does: press a key, or put the focus into a field.
+  void activate(int number);
 
   std::unique_ptr<QWidget> window_;
   std::map<int, QWidget*> controls_;
@@ -62,6 +71,9 @@ class QtToolkit : public QObject, public Toolkit {
   int focused_ = NoControl;
   // Set while setFocus() moves the focus, whose event it queues itself.
   bool focusing_ = false;
+  // The window's state while a key computes; nothing but the close request
+  // is queued meanwhile.
+  std::unique_ptr<QtBusyWindow> busy_;
 };
 
 }  // namespace tesselon

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace tesselon {
@@ -56,6 +57,22 @@ class Toolkit {
   virtual void release() = 0;
   // The name a screen reader announces for the control (and tests find it by).
   virtual void setAccessibleName(int number, const std::string& name) = 0;
+  // Runs the work of one key to its end. A window toolkit keeps the window
+  // alive meanwhile (it repaints, moves, minimises, and shows itself busy
+  // when the work takes long; its keys and fields take no input) and calls
+  // `cancel` when the user presses Escape or closes the window, after which
+  // the work ends early. The work makes no toolkit calls of its own. Without
+  // a window the work simply runs.
+  virtual void runWork(const std::function<void()>& work, const std::function<void()>& /*cancel*/) {
+    work();
+  }
+  // What the control does, in words: its tooltip, and what a screen reader
+  // reads as its description.
+  virtual void setToolTip(int number, const std::string& text) = 0;
+  // Key combinations that do what a click on the control does: press a key
+  // (which leaves the focus where it is) or put the focus into a field. Qt's
+  // portable key text, alternatives separated by "; ".
+  virtual void setShortcut(int number, const std::string& keys) = 0;
 };
 
 }  // namespace tesselon
