@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "ui/FrontEnd.h"
-#include "ui/OperandTests.h"
+#include "ui/KeyTests.h"
 
 namespace tesselon {
 
@@ -19,19 +19,9 @@ constexpr int32_t ReciprocalNewtonSteps = 3;
 constexpr int32_t PowerPrecision = 268;
 constexpr int32_t PowerNewtonSteps = 3;
 constexpr int32_t ExpNewtonSteps = 5;
-constexpr int32_t KeySnapRun = 90;
 
 std::string Message(std::string_view suffix) {
   return std::string(ErrorText) + std::string(suffix);
-}
-
-bool IsMessage(const std::string& text) {
-  return text.starts_with(ErrorText);
-}
-
-void SnapResult(MathEngine& e) {
-  e.SnapRun = KeySnapRun;
-  e.SnapFraction();
 }
 
 // Keys 57 to 61 work on |X|: with OpCode 5 the split leaves Operand Y alone.
@@ -143,7 +133,7 @@ void FrontEnd::PressReciprocal(int) {
   e.CheckMode = 3;
   e.Reciprocal();
   e.CheckMode = 0;
-  e.SnapRun = KeySnapRun;
+  e.SnapRun = FunctionSnapRun;
   e.SnapQuotient();
   if (negative) e.RegC.insert(0, 1, '-');
   ShowResult();

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "ui/FrontEnd.h"
-#include "ui/OperandTests.h"
+#include "ui/KeyTests.h"
 
 namespace tesselon {
 
@@ -63,9 +63,8 @@ void FrontEnd::powerOperation() {
   e.Precision = PowerPrecision;
   e.NewtonSteps = PowerNewtonSteps;
   e.Power();
-  e.SnapRun = PowerSnapRun;
-  e.SnapFraction();
-  if (PowerSign != 0 && e.RegC != ErrorText) e.RegC.insert(0, 1, '-');
+  SnapResult(e, PowerSnapRun);
+  if (PowerSign != 0 && !IsMessage(e.RegC)) e.RegC.insert(0, 1, '-');
   PowerSign = 0;
   ShowResult();
 }

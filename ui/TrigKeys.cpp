@@ -7,13 +7,13 @@
 #include "functions/ConstantTables.h"
 #include "functions/TrigSteps.h"
 #include "ui/FrontEnd.h"
+#include "ui/KeyTests.h"
 
 namespace tesselon {
 
 namespace {
 
 constexpr int32_t FunctionPrecision = 268;
-constexpr int32_t ResultSnapRun = 90;
 // The constant answers: pi/2 as its first 100 digits with the point after
 // the first; pi, pi/4 and 3pi/4 as their first 100 characters.
 constexpr int32_t ConstantAnswerLength = 100;
@@ -43,19 +43,8 @@ bool MayAct(const MathEngine& e, Unit unit) {
 bool SplitX(MathEngine& e) {
   e.SplitSigns();
   if (e.RegA.empty()) return false;
-  e.LenA = static_cast<int32_t>(e.RegA.size());
-  e.RefA = &e.RegA;
+  ReferAsOperandA(e, e.RegA);
   return true;
-}
-
-bool IsZero(MathEngine& e) {
-  e.TestZero();
-  return e.ZeroFlag == 1;
-}
-
-bool IsOne(MathEngine& e) {
-  e.TestOne();
-  return e.OneFlag == 1;
 }
 
 // SizeClass compared with the code of "1": above it |X| > 1, from it on
@@ -81,15 +70,6 @@ void PrepareCall(MathEngine& e) {
 void PrepareHyperbolicCall(MathEngine& e) {
   PrepareCall(e);
   e.Precision = FunctionPrecision;
-}
-
-void Snap(MathEngine& e) {
-  e.SnapRun = ResultSnapRun;
-  e.SnapFraction();
-}
-
-bool IsMessage(const std::string& text) {
-  return !text.empty() && text.front() == 'U';
 }
 
 // A message is never signed.
@@ -136,13 +116,13 @@ void FrontEnd::PressSin(int) {
   setOperationLabel("Sin");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer("0");
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
   PrepareCall(e);
   e.VariantFlag = 1;
   e.Sine();
   e.VariantFlag = 0;
   showAngle();
-  Snap(e);
+  SnapResult(e);
   SineSign(e);
   ShowResult();
 }
@@ -153,11 +133,11 @@ void FrontEnd::PressCos(int) {
   if (!SplitX(e)) return;
   // Only the angle display reads the sign: cos is even.
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer("1");
+  if (OperandIsZero(e, e.RegA)) return Answer("1");
   PrepareCall(e);
   e.Cosine();
   showAngle();
-  Snap(e);
+  SnapResult(e);
   CosineSign(e);
   ShowResult();
 }
@@ -167,11 +147,11 @@ void FrontEnd::PressTan(int) {
   setOperationLabel("Tan");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer("0");
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
   PrepareCall(e);
   e.Tangent();
   showAngle();
-  Snap(e);
+  SnapResult(e);
   TangentSign(e);
   ShowResult();
 }
@@ -181,11 +161,11 @@ void FrontEnd::PressCot(int) {
   setOperationLabel("Cot");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer(std::string(ErrorText));
+  if (OperandIsZero(e, e.RegA)) return Answer(std::string(ErrorText));
   PrepareCall(e);
   e.Cotangent();
   showAngle();
-  Snap(e);
+  SnapResult(e);
   TangentSign(e);
   ShowResult();
 }
@@ -195,8 +175,9 @@ void FrontEnd::PressArcSin(int) {
   setOperationLabel("ASin");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer("0");
-  if (IsOne(e)) return Answer(e.SignC == 1 ? Negative(PiOver2Text()) : PiOver2Text());
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
+  if (OperandIsOne(e, e.RegA))
+    return Answer(e.SignC == 1 ? Negative(PiOver2Text()) : PiOver2Text());
   if (AboveOne(e)) return Answer(std::string(ErrorText));
   PrepareCall(e);
   e.ArcSine();
@@ -209,8 +190,8 @@ void FrontEnd::PressArcCos(int) {
   setOperationLabel("ACos");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer(PiOver2Text());
-  if (IsOne(e)) return Answer(e.SignC == 1 ? FirstCharacters(ConstPi) : "0");
+  if (OperandIsZero(e, e.RegA)) return Answer(PiOver2Text());
+  if (OperandIsOne(e, e.RegA)) return Answer(e.SignC == 1 ? FirstCharacters(ConstPi) : "0");
   if (AboveOne(e)) return Answer(std::string(ErrorText));
   PrepareCall(e);
   e.ArcCosine();
@@ -223,8 +204,8 @@ void FrontEnd::PressArcTan(int) {
   setOperationLabel("ATan");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer("0");
-  if (IsOne(e)) {
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
+  if (OperandIsOne(e, e.RegA)) {
     const std::string quarterPi = FirstCharacters(ConstPiOver4);
     return Answer(e.SignC == 1 ? Negative(quarterPi) : quarterPi);
   }
@@ -239,8 +220,8 @@ void FrontEnd::PressArcCot(int) {
   setOperationLabel("ACot");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer(PiOver2Text());
-  if (IsOne(e)) {
+  if (OperandIsZero(e, e.RegA)) return Answer(PiOver2Text());
+  if (OperandIsOne(e, e.RegA)) {
     return Answer(FirstCharacters(e.SignC == 1 ? Const3PiOver4 : ConstPiOver4));
   }
   PrepareCall(e);
@@ -254,7 +235,7 @@ void FrontEnd::PressSinh(int) {
   setOperationLabel("Sinh");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer("0");
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
   PrepareHyperbolicCall(e);
   e.VariantFlag = 1;
   e.HypSineCosine();
@@ -267,7 +248,7 @@ void FrontEnd::PressCosh(int) {
   if (!MayAct(e, Unit::RadiansOnly)) return;
   setOperationLabel("Cosh");
   if (!SplitX(e)) return;
-  if (IsZero(e)) return Answer("1");
+  if (OperandIsZero(e, e.RegA)) return Answer("1");
   PrepareHyperbolicCall(e);
   e.HypSineCosine();
   ShowResult();
@@ -278,7 +259,7 @@ void FrontEnd::PressTanh(int) {
   setOperationLabel("Tanh");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer("0");
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
   PrepareHyperbolicCall(e);
   e.HypTangent();
   MinusIfNegative(e);
@@ -290,7 +271,7 @@ void FrontEnd::PressCoth(int) {
   setOperationLabel("Coth");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer(std::string(ErrorText));
+  if (OperandIsZero(e, e.RegA)) return Answer(std::string(ErrorText));
   PrepareHyperbolicCall(e);
   e.HypCotangent();
   MinusIfNegative(e);
@@ -302,7 +283,7 @@ void FrontEnd::PressAreaSinh(int) {
   setOperationLabel("ASinh");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer("0");
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
   PrepareHyperbolicCall(e);
   e.VariantFlag = 1;
   e.AreaSineCosine();
@@ -316,7 +297,7 @@ void FrontEnd::PressAreaCosh(int) {
   setOperationLabel("ACosh");
   if (!SplitX(e)) return;
   if (e.SignA == 1) return Answer(std::string(ErrorText));
-  if (IsOne(e)) return Answer("0");
+  if (OperandIsOne(e, e.RegA)) return Answer("0");
   if (!AboveOne(e)) return Answer(std::string(ErrorText));
   PrepareHyperbolicCall(e);
   e.AreaSineCosine();
@@ -328,7 +309,7 @@ void FrontEnd::PressAreaTanh(int) {
   setOperationLabel("ATanh");
   if (!SplitX(e)) return;
   e.SignC = e.SignA;
-  if (IsZero(e)) return Answer("0");
+  if (OperandIsZero(e, e.RegA)) return Answer("0");
   if (AtLeastOne(e)) return Answer(std::string(ErrorText));
   PrepareHyperbolicCall(e);
   e.VariantFlag = 1;
