@@ -57,7 +57,7 @@ int32_t HalveToAtMostOne(MathEngine& e) {
 
 // m was 2, 4 or 8: ln m is 1, 2 or 3 times ln 2, exactly.
 std::string LnOfPowerOfTwo(MathEngine& e) {
-  const std::string ln2 = Engine::Cut(ConstLn2, e.Precision);
+  std::string ln2 = Engine::Cut(ConstLn2, e.Precision);
   switch (e.HoldX.front()) {
     case '2':
       return ln2;

@@ -22,7 +22,7 @@ class QtBusyWindow;
 // setText() and setFocus() queue their change and focus events themselves,
 // the user's edits, clicks into fields, key clicks and the close request are
 // queued as Qt delivers them.
-class QtToolkit : public QObject, public Toolkit {
+class QtToolkit final : public QObject, public Toolkit {
  public:
   QtToolkit();
   ~QtToolkit() override;
