@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "functions/MathEngine.h"
+#include "tests/RegisterSnapshot.h"
 #include "ui/KeySteps.h"
 #include "ui/TypedOperands.h"
 
@@ -154,22 +155,8 @@ void PrintTo(const Cancelled& c, std::ostream* out) {
 
 class CancelledKeyTest : public testing::TestWithParam<Cancelled> {};
 
-// Everything a later key can see.
 std::vector<std::string> Registers(KeySession& session) {
-  const MathEngine& e = session.engine();
-  return {e.RegA,
-          e.RegB,
-          e.RegC,
-          e.Memory,
-          e.LastResult,
-          e.EntryX,
-          e.EntryY,
-          e.HoldX,
-          std::to_string(e.OpCode),
-          std::to_string(e.DegMode),
-          std::to_string(e.MemoryAddPending),
-          std::to_string(e.CheckMode),
-          std::to_string(session.state().active)};
+  return RegisterSnapshot(session.engine(), session.state().active);
 }
 
 TEST_P(CancelledKeyTest, LeavesEverythingAsBeforeTheKey) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "functions/MathEngine.h"
+#include "tests/RegisterSnapshot.h"
 #include "ui/Controls.h"
 #include "ui/FrontEnd.h"
 #include "ui/toolkit/QtBusyWindow.h"
@@ -570,18 +571,7 @@ void QtWindowTest::escapeCancelsALongComputation() {
                        field(control::ResultField)->text(),
                        control<QLabel>(control::OperationLabel)->text()};
   };
-  const auto registers = [this] {
-    const MathEngine& e = *engine_;
-    return std::vector<std::string>{e.RegA,
-                                    e.RegB,
-                                    e.RegC,
-                                    e.Memory,
-                                    e.LastResult,
-                                    e.EntryX,
-                                    e.EntryY,
-                                    std::to_string(e.OpCode),
-                                    std::to_string(frontEnd_->activeOperand())};
-  };
+  const auto registers = [this] { return RegisterSnapshot(*engine_, frontEnd_->activeOperand()); };
   const QStringList textsBefore = fieldTexts();
   const std::vector<std::string> registersBefore = registers();
   QCOMPARE(textsBefore, (QStringList{"1000000", "7", "42", "Mul"}));
