@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ui/KeySteps.h"
+#include "tools/keys/KeySteps.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "functions/ConstantTables.h"
-#include "ui/KeySteps.h"
+#include "tools/keys/KeySteps.h"
 
 namespace tesselon {
 namespace {

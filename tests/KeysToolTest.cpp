@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/keys/KeySteps.h"
 #include "ui/Controls.h"
-#include "ui/KeySteps.h"
 
 namespace tesselon {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "functions/MathEngine.h"
 #include "tests/RegisterSnapshot.h"
-#include "ui/KeySteps.h"
+#include "tools/keys/KeySteps.h"
 #include "ui/TypedOperands.h"
 
 namespace tesselon {

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/DeadlineToolkit.h"
-#include "tests/ResultForm.h"
+#include "testing/ResultForm.h"
+#include "tools/keys/DeadlineToolkit.h"
+#include "tools/keys/KeySteps.h"
 #include "ui/Controls.h"
-#include "ui/KeySteps.h"
 
 namespace tesselon {
 namespace {

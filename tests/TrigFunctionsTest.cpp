@@ -9,7 +9,7 @@
 
 #include "functions/MathEngine.h"
 #include "tests/DecimalReference.h"
-#include "ui/KeySteps.h"
+#include "tools/keys/KeySteps.h"
 
 namespace tesselon {
 namespace {

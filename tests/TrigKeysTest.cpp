@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/KeySteps.h"
+#include "tools/keys/KeySteps.h"
 
 namespace tesselon {
 namespace {

@@ -30,7 +30,7 @@ mkdir -p "$out/obj" "$out/corpus" "$out/seeds"
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -I. -fsanitize=address,undefined
        -fno-sanitize-recover=all)
 
-sources=(engine/*.cpp functions/*.cpp ui/*.cpp ui/toolkit/HeadlessToolkit.cpp
+sources=(engine/*.cpp functions/*.cpp ui/*.cpp ui/toolkit/HeadlessToolkit.cpp tools/keys/*.cpp
          tools/fuzz/KeyStepsFuzzer.cpp)
 rm -f "$out"/obj/*.o
 printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -I{} sh -c \

@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "tools/keys/KeySteps.h"
 #include "ui/Controls.h"
-#include "ui/KeySteps.h"
 
 namespace {
 

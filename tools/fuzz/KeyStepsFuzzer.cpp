@@ -17,9 +17,9 @@
 #include <string>
 #include <string_view>
 
-#include "tests/DeadlineToolkit.h"
-#include "tests/ResultForm.h"
-#include "ui/KeySteps.h"
+#include "testing/ResultForm.h"
+#include "tools/keys/DeadlineToolkit.h"
+#include "tools/keys/KeySteps.h"
 
 namespace {
 

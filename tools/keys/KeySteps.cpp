@@ -1,4 +1,4 @@
-#include "ui/KeySteps.h"
+#include "tools/keys/KeySteps.h"
 
 #include <charconv>
 #include <cstdio>
