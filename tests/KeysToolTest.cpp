@@ -17,9 +17,11 @@ struct ToolRun {
   int status = -1;
 };
 
-// Runs a shell command line with the tool in front; stderr is discarded.
-ToolRun runTool(const std::string& arguments, const std::string& input = "") {
-  std::string command = "'" TESSELON_KEYS_TOOL "' " + arguments + " 2>/dev/null";
+// Runs a shell command line with the tool in front, after the shell
+// commands `before`; stderr is discarded.
+ToolRun runTool(const std::string& arguments, const std::string& input = "",
+                const std::string& before = "") {
+  std::string command = before + "'" TESSELON_KEYS_TOOL "' " + arguments + " 2>/dev/null";
   if (!input.empty()) command = "printf '" + input + "' | " + command;
   ToolRun run;
   FILE* pipe = popen(command.c_str(), "r");
@@ -69,7 +71,8 @@ TEST(KeysToolTest, HelpListsEveryKeyName) {
   for (const char* option : {"--help", "-h"}) {
     const ToolRun run = runTool(option);
     EXPECT_EQ(run.status, 0) << option;
-    EXPECT_TRUE(run.out.starts_with("Usage: tesselon-keys STEP...\n")) << option;
+    EXPECT_TRUE(run.out.starts_with("Usage: tesselon-keys [--step-timeout SECONDS] STEP...\n"))
+        << option;
     const std::string keys = " " + run.out.substr(run.out.find("Key names:\n")) + " ";
     for (const ControlRow& row : controlTable()) {
       if (row.kind != ControlKind::Button) continue;
@@ -126,6 +129,55 @@ TEST(StateLineTest, EscapesTexts) {
   EXPECT_EQ(toJson(state),
             R"({"X": "a\"b", "Y": "c\\d", "Result": "e\nf\u0001", "Label": "×", "Active": 2, )"
             R"("Deg": 1, "Memory": "Gültig"})");
+}
+
+// Each byte outside a valid UTF-8 sequence becomes U+FFFD: a stray
+// continuation byte, a lead byte cut short, an overlong form, a surrogate,
+// a code point above U+10FFFF.
+TEST(StateLineTest, InvalidUtf8BecomesReplacementCharacters) {
+  const struct {
+    const char* typed;
+    const char* written;
+  } cases[] = {
+      {"1\x80", "1\\ufffd"},
+      {"\xc3", "\\ufffd"},
+      {"\xc3\xa4\xe2\x82", "ä\\ufffd\\ufffd"},
+      {"\xc0\xaf", "\\ufffd\\ufffd"},
+      {"\xed\xa0\x80", "\\ufffd\\ufffd\\ufffd"},
+      {"\xf4\x90\x80\x80", "\\ufffd\\ufffd\\ufffd\\ufffd"},
+      {"\xf0\x9f\x98\x80", "\xf0\x9f\x98\x80"},
+  };
+  for (const auto& c : cases) {
+    const std::string line = toJson({c.typed, "", "", "", 1, 0, ""});
+    EXPECT_EQ(line.substr(0, line.find("\", \"Y\"")), std::string("{\"X\": \"") + c.written)
+        << c.typed;
+  }
+}
+
+// A step past the time limit is cancelled: the state of before it is
+// printed, the run ends with status 3 and no later step is done.
+TEST(KeysToolTest, StepPastTheTimeLimitIsCancelled) {
+  const ToolRun run = runTool("--step-timeout 0.001 X=1000000 'X!' X=5");
+  EXPECT_EQ(run.status, 3);
+  EXPECT_EQ(run.out,
+            "{\"X\": \"1000000\", \"Y\": \"\", \"Result\": \"\", \"Label\": \"\", "
+            "\"Active\": 1, \"Deg\": 0, \"Memory\": \"\"}\n");
+  EXPECT_EQ(runTool("--step-timeout 60 X=20 'X!'").status, 0);
+  EXPECT_EQ(runTool("--step-timeout 0 X=20").status, 2);
+}
+
+// Under a limit of 100 MB of address space, 1000000 X ! (5.6 million
+// digits) is refused at once instead of failing on the way. The sanitizers
+// reserve more address space than that.
+TEST(KeysToolTest, ResultBeyondTheMemoryIsRefused) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "address space limits do not apply under the sanitizers";
+#endif
+  const ToolRun run = runTool("X=1000000 'X!'", "", "ulimit -v 100000; ");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "{\"X\": \"1000000\", \"Y\": \"\", \"Result\": \"Ungültige Eingabe !\", "
+            "\"Label\": \"X !\", \"Active\": 1, \"Deg\": 0, \"Memory\": \"\"}\n");
 }
 
 }  // namespace

@@ -124,6 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Sequence{"EqualsWithoutOperation", {"X=0.0", "Y=-29", "="}, {"0.0", "-29", "", "", 1}},
         Sequence{"LoneMinusCubed", {"X=-", "X^3"}, {"-", "", "", "", 1}},
+        Sequence{"LoneMinusExponential", {"X=-", "e^X"}, {"-", "", "", "", 1}},
         Sequence{"LoneMinusDivided", {"X=-", "/", "Y=5", "X^1/2"}, {"-", "5", "", "Div", 2}},
         Sequence{"LetterAmongZeros",
                  {"X=0.000Y000000000000007", "-", "Y=18", "="},

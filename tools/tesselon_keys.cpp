@@ -1,51 +1,88 @@
 // tesselon-keys: runs the calculator without a window on a sequence of steps
 // and prints what the fields show.
 //
-//   tesselon-keys STEP...     the steps as arguments
-//   tesselon-keys -           one step per line on standard input
-//   tesselon-keys --help      the steps and key names
+//   tesselon-keys [--step-timeout SECONDS] STEP...   the steps as arguments
+//   tesselon-keys [--step-timeout SECONDS] -         one step a line on stdin
+//   tesselon-keys --help                             the steps and key names
 //
 // Each `show` prints the state as one line of JSON; when the last step is not
 // `show`, the state is printed once at the end. An unknown step ends the run
-// with exit status 2.
+// with exit status 2; a step that runs past the time limit is cancelled and
+// ends it with exit status 3.
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "tools/keys/DeadlineToolkit.h"
 #include "tools/keys/KeySteps.h"
 #include "ui/Controls.h"
 
 namespace {
 
+constexpr int UnknownStep = 2;
+constexpr int StepTimedOut = 3;
+constexpr int OutOfMemory = 4;
+
+std::unique_ptr<tesselon::HeadlessToolkit> toolkitFor(std::optional<double> stepTimeout) {
+  if (!stepTimeout) return std::make_unique<tesselon::HeadlessToolkit>();
+  const auto limit = std::chrono::duration<double>(*stepTimeout);
+  return std::make_unique<tesselon::DeadlineToolkit>(
+      std::chrono::ceil<std::chrono::milliseconds>(limit));
+}
+
 class StepRunner {
  public:
-  // False for an unknown step.
-  bool run(const std::string& word) {
+  explicit StepRunner(std::optional<double> stepTimeout)
+      : session_(toolkitFor(stepTimeout)), stepTimeout_(stepTimeout) {}
+
+  // 0 to go on, or the exit status that ends the run.
+  int run(const std::string& word) {
     const std::optional<tesselon::KeyStep> step = tesselon::parseStep(word);
     if (!step) {
       std::cerr << "tesselon-keys: unknown step: " << word << '\n';
-      return false;
+      return UnknownStep;
     }
     session_.perform(*step);
+    if (step->kind == tesselon::KeyStep::Kind::Press && session_.lastKeyCancelled()) {
+      std::cerr << "tesselon-keys: step " << word << " ran past " << *stepTimeout_
+                << " seconds and was cancelled; the fields are as before it\n";
+      shownLast_ = false;
+      return StepTimedOut;
+    }
     shownLast_ = step->kind == tesselon::KeyStep::Kind::Show;
-    if (shownLast_) show();
-    return true;
+    return shownLast_ ? show() : 0;
   }
 
-  void finish() {
-    if (!shownLast_) show();
-  }
+  int finish() { return shownLast_ ? 0 : show(); }
 
  private:
-  void show() { std::cout << tesselon::toJson(session_.state()) << std::endl; }
+  // The state is written from the fields as it goes, never as one more copy.
+  int show() {
+    try {
+      session_.writeState(std::cout);
+      std::cout.flush();
+      return 0;
+    } catch (const std::bad_alloc&) {
+      std::cout << std::endl;
+      std::cerr << "tesselon-keys: out of memory while printing the state\n";
+      return OutOfMemory;
+    }
+  }
 
   tesselon::KeySession session_;
+  std::optional<double> stepTimeout_;
   bool shownLast_ = false;
 };
 
-constexpr std::string_view Usage = R"(Usage: tesselon-keys STEP...
-       tesselon-keys -        read the steps from standard input, one a line
+constexpr std::string_view Usage = R"(Usage: tesselon-keys [--step-timeout SECONDS] STEP...
+       tesselon-keys [--step-timeout SECONDS] -
+                              read the steps from standard input, one a line
        tesselon-keys --help
 
 Runs the Tesselon calculator without a window. Each step acts as a user would;
@@ -59,7 +96,13 @@ Steps:
   #NN                 press key number NN
   show                print X, Y, Result, Label, Active, Deg and Memory
 
-Exit status: 0, or 2 at an unknown step (nothing more is done or printed).
+With --step-timeout, a key that computes for longer than SECONDS is
+cancelled as Escape cancels it in the window: the fields, registers and
+memory are put back as they were before the key, the state is printed, a
+note goes to standard error and the run ends.
+
+Exit status: 0; 2 at an unknown step (nothing more is done or printed);
+3 when a step ran past the time limit.
 
 Example:
   tesselon-keys X=1.5 - Y=-0.25 =
@@ -87,25 +130,41 @@ bool asksForHelp(std::string_view argument) {
   return argument == "--help" || argument == "-h";
 }
 
+// The limit of --step-timeout: a positive number of seconds.
+std::optional<double> parseSeconds(const char* text) {
+  char* end = nullptr;
+  const double seconds = std::strtod(text, &end);
+  if (end == text || *end != '\0' || !std::isfinite(seconds) || seconds <= 0) return std::nullopt;
+  return seconds;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  constexpr int UnknownStep = 2;
   if (argc == 2 && asksForHelp(argv[1])) {
     printUsage();
     return 0;
   }
-  StepRunner runner;
-  if (argc == 2 && std::string(argv[1]) == "-") {
-    for (std::string line; std::getline(std::cin, line);) {
+  int first = 1;
+  std::optional<double> stepTimeout;
+  if (argc >= 2 && std::string_view(argv[1]) == "--step-timeout") {
+    if (argc < 3 || !(stepTimeout = parseSeconds(argv[2]))) {
+      std::cerr << "tesselon-keys: --step-timeout needs a number of seconds above 0\n";
+      return UnknownStep;
+    }
+    first = 3;
+  }
+  StepRunner runner(stepTimeout);
+  int status = 0;
+  if (argc == first + 1 && std::string_view(argv[first]) == "-") {
+    for (std::string line; status == 0 && std::getline(std::cin, line);) {
       if (line.ends_with('\r')) line.pop_back();
-      if (!line.empty() && !runner.run(line)) return UnknownStep;
+      if (!line.empty()) status = runner.run(line);
     }
   } else {
-    for (int i = 1; i < argc; ++i) {
-      if (!runner.run(argv[i])) return UnknownStep;
-    }
+    for (int i = first; status == 0 && i < argc; ++i) status = runner.run(argv[i]);
   }
-  runner.finish();
-  return 0;
+  if (status == UnknownStep) return status;
+  const int shown = runner.finish();
+  return status != 0 ? status : shown;
 }

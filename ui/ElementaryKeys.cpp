@@ -209,7 +209,7 @@ void FrontEnd::PressCubeRoot(int) {
 
 // e^-x is the reciprocal of e^x, cut to the characters its check confirms.
 void FrontEnd::PressExp(int) {
-  if (e.RegA.empty()) return;
+  if (e.RegA.empty() || e.RegA == "-") return;
   setOperationLabel("e^ X");
   if (OperandIsZero(e, e.RegA)) return Answer("1");
   e.EntryX = e.RegA;

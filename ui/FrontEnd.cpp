@@ -1,10 +1,9 @@
 #include "ui/FrontEnd.h"
 
-#include <new>
-#include <stdexcept>
-
 #include "engine/Cancellation.h"
 #include "ui/Controls.h"
+#include "ui/KeyGuard.h"
+#include "ui/MemoryBound.h"
 
 namespace tesselon {
 
@@ -63,33 +62,31 @@ void FrontEnd::handle(const Event& event) {
 }
 
 void FrontEnd::runKey(KeyHandler press, int control) {
-  const MathEngine engineBefore = e;
-  const EntryState entryBefore = *this;
-  deferred.record();
-  ClearCancel();
-  KeyEnd end = KeyEnd::Finished;
-  tk.runWork([&] { end = pressCaught(press, control); }, RequestCancel);
-  // An Escape that came as the work ended has nothing left to cancel.
-  ClearCancel();
-  if (end == KeyEnd::Finished) {
-    deferred.replay();
-  } else {
-    deferred.discard();
-    e = engineBefore;
-    static_cast<EntryState&>(*this) = entryBefore;
-    if (end == KeyEnd::OutOfRoom) Answer(std::string(ErrorText));
+  KeyEnd end = KeyEnd::Failed;
+  try {
+    KeyGuard guard(e, *this, deferred, window);
+    ClearCancel();
+    tk.runWork([&] { end = pressCaught(press, control); }, RequestCancel);
+    // An Escape that came as the work ended has nothing left to cancel.
+    ClearCancel();
+    if (end == KeyEnd::Finished) guard.keep();
+  } catch (...) {
+    // Whatever escaped the key or the showing of its result, the guard has
+    // put the registers back and the window stays usable.
+    end = KeyEnd::Failed;
   }
+  lastKeyEnd = end;
+  if (end == KeyEnd::Failed) Answer(std::string(ErrorText));
   // A key stopped by a guard after its preparation ("=" with nothing to
   // compute, a lone "-" split off) shows nothing and queues no change, yet
   // the next key must find the texts the fields show.
   readOperands();
 }
 
-// Runs on the computing thread: nothing may escape from here but a fault
-// of the program itself.
+// Runs on the computing thread: nothing escapes from here.
 FrontEnd::KeyEnd FrontEnd::pressCaught(KeyHandler press, int control) {
   try {
-    if (operandsAreNumbers(control)) {
+    if (operandsAreNumbers(control) && keyFitsInMemory(press)) {
       (this->*press)(control);
     } else {
       Answer(std::string(ErrorText));
@@ -97,10 +94,10 @@ FrontEnd::KeyEnd FrontEnd::pressCaught(KeyHandler press, int control) {
     return KeyEnd::Finished;
   } catch (const CancelledComputation&) {
     return KeyEnd::Cancelled;
-  } catch (const std::bad_alloc&) {
-    return KeyEnd::OutOfRoom;
-  } catch (const std::length_error&) {
-    return KeyEnd::OutOfRoom;
+  } catch (...) {
+    // Out of memory, or a fault in one of the steps: the key answers the
+    // message with the registers of before it.
+    return KeyEnd::Failed;
   }
 }
 

@@ -56,6 +56,8 @@ class FrontEnd : private EntryState {
 
   int activeOperand() const { return ActiveOperand; }
   MathEngine& engine() { return e; }
+  // Whether the last key was cancelled, its registers put back.
+  bool lastKeyCancelled() const { return lastKeyEnd == KeyEnd::Cancelled; }
 
   using KeyHandler = void (FrontEnd::*)(int control);
 
@@ -142,13 +144,19 @@ class FrontEnd : private EntryState {
   int activeField() const;
 
   // How a key's handler ended.
-  enum class KeyEnd { Finished, Cancelled, OutOfRoom };
+  enum class KeyEnd { Finished, Cancelled, Failed };
   // Runs a key's handler through the window toolkit's runWork, with the
-  // handler's toolkit calls deferred until it has ended. A cancelled key
-  // puts back the registers of before the key and drops its calls; a key
-  // whose texts outgrow the memory answers the message instead.
+  // handler's toolkit calls deferred until it has ended (ui/KeyGuard.h). A
+  // cancelled key puts back the registers of before the key and drops its
+  // calls; a key whose result would not fit in memory (ui/MemoryBound.h),
+  // or that fails in any other way, even while its result goes into the
+  // window, answers the message with the registers put back.
   void runKey(KeyHandler press, int control);
   KeyEnd pressCaught(KeyHandler press, int control);
+  KeyEnd lastKeyEnd = KeyEnd::Finished;
+  // False, with the key's label, when the key's result would not fit in
+  // memory (ui/MemoryBound.cpp).
+  bool keyFitsInMemory(KeyHandler press);
   // The texts a key is about to compute with, made ready for the engine (a
   // typed comma is the point, a leading point gets a "0" before it); false
   // when one of them is not a decimal number (ui/TypedOperands.cpp).

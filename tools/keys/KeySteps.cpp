@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <sstream>
 #include <utility>
 
 #include "ui/Controls.h"
@@ -25,33 +26,97 @@ std::optional<int> keyNumber(std::string_view word) {
   return row->number;
 }
 
-std::string quoted(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
+// The length of the valid UTF-8 sequence at the start of `text`, or 0.
+size_t Utf8Length(std::string_view text) {
+  const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  size_t length = 0;
+  unsigned char low = 0x80;  // the range of the second byte
+  unsigned char high = 0xBF;
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;   // no overlong forms
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+  } else {
+    return 0;
+  }
+  if (text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+// A JSON string, written in pieces so that a long text needs no second copy.
+void writeQuoted(std::ostream& out, std::string_view text) {
+  constexpr size_t Piece = 1 << 16;
+  std::string buffer = "\"";
+  buffer.reserve(Piece + 16);
+  for (size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    const size_t length = Utf8Length(text.substr(i));
+    if (length == 0) {
+      buffer += "\\ufffd";
+      ++i;
+      continue;
+    }
     switch (c) {
       case '"':
-        out += "\\\"";
+        buffer += "\\\"";
         break;
       case '\\':
-        out += "\\\\";
+        buffer += "\\\\";
         break;
       case '\n':
-        out += "\\n";
+        buffer += "\\n";
         break;
       case '\t':
-        out += "\\t";
+        buffer += "\\t";
         break;
       default:
         if (static_cast<unsigned char>(c) < 0x20) {
           char escaped[8];
           std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-          out += escaped;
+          buffer += escaped;
         } else {
-          out += c;
+          buffer.append(text.substr(i, length));
         }
     }
+    i += length;
+    if (buffer.size() >= Piece) {
+      out << buffer;
+      buffer.clear();
+    }
   }
-  return out + '"';
+  out << buffer << '"';
+}
+
+struct TextsShown {
+  std::string_view x, y, result, label;
+  int active;
+  int deg;
+  std::string_view memory;
+};
+
+void writeJson(std::ostream& out, const TextsShown& shown) {
+  out << "{\"X\": ";
+  writeQuoted(out, shown.x);
+  out << ", \"Y\": ";
+  writeQuoted(out, shown.y);
+  out << ", \"Result\": ";
+  writeQuoted(out, shown.result);
+  out << ", \"Label\": ";
+  writeQuoted(out, shown.label);
+  out << ", \"Active\": " << shown.active << ", \"Deg\": " << shown.deg << ", \"Memory\": ";
+  writeQuoted(out, shown.memory);
+  out << '}';
 }
 
 }  // namespace
@@ -73,10 +138,10 @@ std::optional<KeyStep> parseStep(std::string_view word) {
 }
 
 std::string toJson(const CalculatorState& state) {
-  return "{\"X\": " + quoted(state.x) + ", \"Y\": " + quoted(state.y) +
-         ", \"Result\": " + quoted(state.result) + ", \"Label\": " + quoted(state.label) +
-         ", \"Active\": " + std::to_string(state.active) +
-         ", \"Deg\": " + std::to_string(state.deg) + ", \"Memory\": " + quoted(state.memory) + "}";
+  std::ostringstream out;
+  writeJson(out,
+            {state.x, state.y, state.result, state.label, state.active, state.deg, state.memory});
+  return out.str();
 }
 
 KeySession::KeySession() : KeySession(std::make_unique<HeadlessToolkit>()) {}
@@ -117,6 +182,13 @@ CalculatorState KeySession::state() const {
           frontEnd_.activeOperand(),
           engine_.DegMode,
           engine_.Memory};
+}
+
+void KeySession::writeState(std::ostream& out) const {
+  writeJson(out, {tk_.textOf(control::OperandX), tk_.textOf(control::OperandY),
+                  tk_.textOf(control::ResultField), tk_.textOf(control::OperationLabel),
+                  frontEnd_.activeOperand(), engine_.DegMode, engine_.Memory});
+  out << '\n';
 }
 
 }  // namespace tesselon

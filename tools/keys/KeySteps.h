@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,8 @@ struct CalculatorState {
 };
 
 // One line of JSON with the keys X, Y, Result, Label, Active, Deg, Memory.
+// The texts are written as UTF-8; a byte that does not belong to a valid
+// UTF-8 sequence is written as U+FFFD, so the line is always valid JSON.
 std::string toJson(const CalculatorState& state);
 
 // A freshly started calculator on the headless toolkit. Every step is
@@ -51,6 +54,12 @@ class KeySession {
   explicit KeySession(std::unique_ptr<HeadlessToolkit> toolkit);
   void perform(const KeyStep& step);
   CalculatorState state() const;
+  // The line toJson(state()) gives, with its newline, written from the
+  // fields themselves: a result of millions of digits is not copied on the
+  // way out.
+  void writeState(std::ostream& out) const;
+  // Whether the last key pressed was cancelled (its registers put back).
+  bool lastKeyCancelled() const { return frontEnd_.lastKeyCancelled(); }
 
   HeadlessToolkit& toolkit() { return tk_; }
   MathEngine& engine() { return engine_; }

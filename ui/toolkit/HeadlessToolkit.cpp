@@ -36,6 +36,10 @@ std::string HeadlessToolkit::text(int number) const {
   return controls_.at(number).text;
 }
 
+const std::string& HeadlessToolkit::textOf(int number) const {
+  return controls_.at(number).text;
+}
+
 void HeadlessToolkit::setBackground(int number, Rgb colour) {
   controls_.at(number).background = colour;
 }

@@ -41,6 +41,8 @@ class HeadlessToolkit : public Toolkit {
   // The user clicks a key.
   void press(int number);
   Rgb background(int number) const;
+  // The text of a control, without a copy of it.
+  const std::string& textOf(int number) const;
 
  private:
   struct Control {
