@@ -7,6 +7,9 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // The window's class, which the desktop entry's StartupWMClass names, comes
+  // from the application name; it must not depend on the name it was run by.
+  QCoreApplication::setApplicationName(QStringLiteral("tesselon"));
   // The name of the installed desktop entry and icon: docks and task bars use
   // it to show the window with the calculator's icon and name.
   const QString appId = QStringLiteral("org.tesselon.Tesselon");

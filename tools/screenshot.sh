@@ -4,8 +4,9 @@
 #   tools/screenshot.sh [BINARY] [OUTPUT]
 #
 # BINARY defaults to build/tesselon. Before the picture is taken the window
-# computes 1.5 - (-0.25) by clicks, so that the colours of the fields, a result
-# and the Operation label show, and the Deg key is pressed.
+# computes 1.5 - (-0.25) typed from the keyboard, so that the colours of the
+# fields, a result and the Operation label show, and the Deg key is pressed,
+# which shows the keys it turns off.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 binary=${1:-$top/build/tesselon}
@@ -28,16 +29,12 @@ sleep 0.5
 
 # Clicks a point of the window's client area.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
-click 635 265 # 1
-click 715 305 # ,
-click 675 225 # 5
-click 575 225 # minus
-click 635 305 # 0
-click 715 305 # ,
-click 675 265 # 2
-click 675 225 # 5
-click 675 305 # sign
-click 760 205 # =
+# Typed as people type: the first minus presses the minus key, the second
+# is the sign of Y, Return computes.
+xdotool windowfocus --sync "$window"
+xdotool type --delay 60 '1.5--0.25'
+xdotool key Return
+sleep 0.2
 click 138 185 # Deg
 sleep 0.3
 mkdir -p "$(dirname "$output")"

@@ -40,7 +40,9 @@ constexpr ControlRow Table[] = {
     {11, K::EntryField, {450, 30, 330, 25}, "", S::Plain, nullptr, "Operand Y",
      "", "Operand Y: the second operand of + \u2014 \u00d7 / and X^ Y"},
     {12, K::ReadOnlyField, {60, 100, 680, 25}, "", S::Plain, nullptr, "Result",
-     "Ctrl+Shift+R", "Result: the last answer with every digit, to select and copy"},
+     "Ctrl+Shift+R",
+     "Result: the last answer with every digit, to select and copy; a double-click or "
+     "Ctrl+Shift+V shows it whole"},
     {20, K::Button, {700, 290, 30, 30}, ",", S::Plain, &F::PressPoint, ",",
      "Ctrl+,", "Point: appends the decimal point to the active operand, once until Clear"},
     {21, K::Button, {660, 290, 30, 30}, "+ / \u2014", S::Plain, &F::PressSign, "+/-",

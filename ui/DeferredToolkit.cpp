@@ -75,6 +75,10 @@ void DeferredToolkit::setShortcut(int number, const std::string& keys) {
   carry([=](Toolkit& tk) { tk.setShortcut(number, keys); });
 }
 
+void DeferredToolkit::setEnabled(int number, bool enabled) {
+  carry([=](Toolkit& tk) { tk.setEnabled(number, enabled); });
+}
+
 void DeferredToolkit::runWork(const std::function<void()>& work,
                               const std::function<void()>& cancel) {
   window_.runWork(work, cancel);

@@ -36,6 +36,7 @@ class DeferredToolkit : public Toolkit {
   void setAccessibleName(int number, const std::string& name) override;
   void setToolTip(int number, const std::string& text) override;
   void setShortcut(int number, const std::string& keys) override;
+  void setEnabled(int number, bool enabled) override;
   void runWork(const std::function<void()>& work, const std::function<void()>& cancel) override;
 
   // Starts keeping the calls; takes the texts of the fields and labels and

@@ -13,6 +13,9 @@ namespace {
 constexpr int PiKey = 80;
 constexpr int EKey = 81;
 constexpr int Sqrt2Key = 82;
+// Arcus Sin to Area Coth: keys that do nothing in degree mode.
+constexpr int FirstRadianOnlyKey = 42;
+constexpr int LastRadianOnlyKey = 53;
 // The integer digit, the point and 100 decimals.
 constexpr int32_t ConstantLength = 102;
 
@@ -51,9 +54,13 @@ void FrontEnd::PressResBin(int) {
 }
 
 // The toolkit flips the toggle's look on the same click, so both start
-// released and stay in step.
+// released and stay in step. The keys that do nothing in degree mode are
+// shown unavailable meanwhile.
 void FrontEnd::PressDeg(int) {
   e.DegMode = 1 - e.DegMode;
+  for (int key = FirstRadianOnlyKey; key <= LastRadianOnlyKey; ++key) {
+    tk.setEnabled(key, e.DegMode == 0);
+  }
 }
 
 // The active operand, the colours and the focus stay as they are.

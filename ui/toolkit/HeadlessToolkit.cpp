@@ -74,6 +74,10 @@ void HeadlessToolkit::setToolTip(int, const std::string&) {}
 
 void HeadlessToolkit::setShortcut(int, const std::string&) {}
 
+void HeadlessToolkit::setEnabled(int number, bool enabled) {
+  controls_.at(number).isEnabled = enabled;
+}
+
 void HeadlessToolkit::post(Event event) {
   events_.push_back(event);
 }
@@ -91,7 +95,10 @@ void HeadlessToolkit::clickInto(int number) {
   setFocus(number);
 }
 
+// As in a window, a disabled key cannot be pressed.
 void HeadlessToolkit::press(int number) {
+  const auto key = controls_.find(number);
+  if (key != controls_.end() && !key->second.isEnabled) return;
   post({EventKind::Other, number});
 }
 

@@ -30,6 +30,7 @@ class HeadlessToolkit : public Toolkit {
   void setAccessibleName(int number, const std::string& name) override;
   void setToolTip(int number, const std::string& text) override;
   void setShortcut(int number, const std::string& keys) override;
+  void setEnabled(int number, bool enabled) override;
 
   // --- The user's side ---
   void post(Event event);
@@ -38,7 +39,7 @@ class HeadlessToolkit : public Toolkit {
   void typeInto(int number, const std::string& text);
   // The user clicks into a field.
   void clickInto(int number);
-  // The user clicks a key.
+  // The user clicks a key; a disabled one takes no click.
   void press(int number);
   Rgb background(int number) const;
   // The text of a control, without a copy of it.
@@ -49,6 +50,7 @@ class HeadlessToolkit : public Toolkit {
     bool isField = false;
     std::string text;
     Rgb background{255, 255, 255};
+    bool isEnabled = true;
   };
 
   void add(int number, bool isField, const std::string& text);

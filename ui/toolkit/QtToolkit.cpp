@@ -2,15 +2,11 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -18,10 +14,11 @@
 #include <chrono>
 #include <exception>
 #include <future>
-#include <limits>
 #include <thread>
 
 #include "ui/toolkit/QtBusyWindow.h"
+#include "ui/toolkit/QtNumberField.h"
+#include "ui/toolkit/QtNumberViewer.h"
 
 namespace tesselon {
 
@@ -29,8 +26,11 @@ namespace {
 
 constexpr char NumberProperty[] = "tesselonControl";
 constexpr char ToolTipProperty[] = "tesselonToolTip";
-constexpr int KeyPadding = 3;
 constexpr int SmallFontPixels = 10;
+// The room left free between a key's label and its border, on every side.
+constexpr int KeyMargin = 3;
+constexpr int SmallestKeyPixels = 7;
+constexpr char ViewShortcut[] = "Ctrl+Shift+V";
 
 // The checked look of the toggle key must be unmistakable: the default style
 // draws a checked push button only slightly darker than a released one.
@@ -69,9 +69,13 @@ bool fitsIn(const QString& face, const QFont& font, QSize room) {
   return size.width() <= room.width() && size.height() <= room.height();
 }
 
-QFont smallFont(QFont font) {
-  font.setPixelSize(SmallFontPixels);
+QFont withPixelSize(QFont font, int pixels) {
+  font.setPixelSize(pixels);
   return font;
+}
+
+QFont smallFont(QFont font) {
+  return withPixelSize(std::move(font), SmallFontPixels);
 }
 
 // The Operation label names functions up to "ACosh", wider than the label at
@@ -89,24 +93,27 @@ QString counted(qsizetype count, const QString& unit) {
                                        count == 1 ? QString() : QStringLiteral("s"));
 }
 
+bool isDigitOf(char c, bool hexadecimal) {
+  return (c >= '0' && c <= '9') || (hexadecimal && c >= 'A' && c <= 'F');
+}
+
 // "1,234 digits" for a decimal result, "5 hexadecimal digits" and "20 binary
 // digits" for the "$" and "%" forms of Res Hex and Res Bin; nothing for a
 // message or an empty field.
-QString lengthNote(const QString& text) {
-  QString digits = QStringLiteral("0123456789");
+QString lengthNote(std::string_view text) {
+  bool hexadecimal = false;
   QString unit = QStringLiteral("digit");
-  QStringView number = text;
-  if (text.startsWith('$')) {
-    digits += QStringLiteral("ABCDEF");
+  if (text.starts_with('$')) {
+    hexadecimal = true;
     unit = QStringLiteral("hexadecimal digit");
-    number = number.mid(1);
-  } else if (text.startsWith('%')) {
+    text.remove_prefix(1);
+  } else if (text.starts_with('%')) {
     unit = QStringLiteral("binary digit");
-    number = number.mid(1);
+    text.remove_prefix(1);
   }
   qsizetype count = 0;
-  for (const QChar c : number) {
-    if (digits.contains(c)) {
+  for (const char c : text) {
+    if (isDigitOf(c, hexadecimal)) {
       ++count;
     } else if (c != '.' && c != '-') {
       return {};
@@ -119,47 +126,13 @@ QString lengthNote(const QString& text) {
 // runs far beyond the part the field can show.
 void showToolTip(QWidget* widget) {
   QString tip = widget->property(ToolTipProperty).toString();
-  const auto* edit = qobject_cast<const QLineEdit*>(widget);
-  if (edit != nullptr && edit->isReadOnly()) {
-    const QString length = lengthNote(edit->text());
+  const auto* field = qobject_cast<const QtNumberField*>(widget);
+  if (field != nullptr && field->isReadOnly()) {
+    const QString length =
+        lengthNote(field->isAbridged() ? field->longText() : toUtf8(field->text()));
     if (!length.isEmpty()) tip += '\n' + length;
   }
   widget->setToolTip(tip);
-}
-
-// With nothing selected the whole text is copied: a result of thousands of
-// digits is tedious to select by hand.
-void copyShown(const QLineEdit* edit) {
-  QGuiApplication::clipboard()->setText(edit->hasSelectedText() ? edit->selectedText()
-                                                                : edit->text());
-}
-
-void showCopyMenu(QLineEdit* edit, QPoint where) {
-  auto* menu = new QMenu(edit);
-  menu->setAttribute(Qt::WA_DeleteOnClose);
-  QAction* copy = menu->addAction(QStringLiteral("Copy"));
-  copy->setShortcut(QKeySequence::Copy);
-  QObject::connect(copy, &QAction::triggered, edit, [edit] { copyShown(edit); });
-  QAction* selectAll = menu->addAction(QStringLiteral("Select All"));
-  QObject::connect(selectAll, &QAction::triggered, edit, &QLineEdit::selectAll);
-  menu->popup(where);
-}
-
-// The read-only Result field answers Ctrl+C and its context menu itself, so
-// that both copy the whole result when nothing is selected.
-bool copyRequested(QObject* watched, QEvent* event) {
-  auto* edit = qobject_cast<QLineEdit*>(watched);
-  if (edit == nullptr || !edit->isReadOnly()) return false;
-  if (event->type() == QEvent::ContextMenu) {
-    showCopyMenu(edit, static_cast<QContextMenuEvent*>(event)->globalPos());
-    return true;
-  }
-  if (event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-    copyShown(edit);
-    return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -201,24 +174,29 @@ void QtToolkit::createFrame(int number, Rect where, const std::string& caption) 
 }
 
 void QtToolkit::createEntryField(int number, Rect where, const std::string& text, bool readOnly) {
-  auto* edit = new QLineEdit(window_.get());
-  // Operands run to hundreds of digits; Qt would cut them at 32767.
-  edit->setMaxLength(std::numeric_limits<int>::max());
-  edit->setText(fromUtf8(text));
-  edit->setReadOnly(readOnly);
+  auto* field = new QtNumberField(window_.get());
+  field->setWhole(text);
+  field->setReadOnly(readOnly);
   // Tab and Shift+Tab move between the two operands, the fields a user types
   // into; the Result field takes the focus by a click or by its shortcut.
-  if (readOnly) edit->setFocusPolicy(Qt::ClickFocus);
-  edit->installEventFilter(this);
-  connect(edit, &QLineEdit::textEdited, this, [this, number] { push(EventKind::Change, number); });
-  place(number, edit, where);
+  if (readOnly) {
+    field->setFocusPolicy(Qt::ClickFocus);
+    auto* view = new QShortcut(QKeySequence(QString::fromLatin1(ViewShortcut)), field);
+    connect(view, &QShortcut::activated, this, [this, number] { showWhole(number); });
+  }
+  field->installEventFilter(this);
+  field->edited = [this, number] { push(EventKind::Change, number); };
+  field->operatorTyped = [this](const QKeySequence& keys) { return pressKeyOf(keys); };
+  field->viewRequested = [this, number] { showWhole(number); };
+  place(number, field, where);
 }
 
 void QtToolkit::createButton(int number, Rect where, const std::string& label, ButtonStyle style) {
   auto* button = new QPushButton(window_.get());
   // A click on a key must leave the operand field's focus and caret alone.
   button->setFocusPolicy(Qt::NoFocus);
-  setKeyFace(button, fromUtf8(label), where, style == ButtonStyle::MultiLine);
+  addKeyFace({button, fromUtf8(label), QSize(where.w - 2 * KeyMargin, where.h - 2 * KeyMargin),
+              style == ButtonStyle::MultiLine});
   if (style == ButtonStyle::Toggle) {
     button->setCheckable(true);
     button->setStyleSheet(ToggleStyleSheet);
@@ -227,20 +205,46 @@ void QtToolkit::createButton(int number, Rect where, const std::string& label, B
   place(number, button, where);
 }
 
-// Keys keep the default font where the label fits with a margin: the single
-// symbols "×" and "—" read badly in anything smaller. Two-line labels and the
-// longer ones of the 36 x 30 keys fill their key edge to edge at the default
-// size and take a 10 px font, which leaves them a margin.
-void QtToolkit::setKeyFace(QPushButton* button, const QString& label, Rect where, bool multiLine) {
-  const QSize room(where.w - 2 * KeyPadding, where.h - 2 * KeyPadding);
-  QFont font = button->font();
-  QString face = keyFace(label, QFontMetrics(font), room.width(), multiLine);
-  if (!fitsIn(face, font, room)) {
-    font = smallFont(font);
-    face = keyFace(label, QFontMetrics(font), room.width(), multiLine);
+int QtToolkit::largestFittingPixels(const KeyFace& key) const {
+  int pixels = defaultKeyPixels();
+  for (; pixels > SmallestKeyPixels; --pixels) {
+    const QFont font = withPixelSize(window_->font(), pixels);
+    if (fitsIn(keyFace(key.label, QFontMetrics(font), key.room.width(), key.multiLine), font,
+               key.room)) {
+      break;
+    }
   }
-  button->setFont(font);
-  button->setText(face);
+  return pixels;
+}
+
+int QtToolkit::defaultKeyPixels() const {
+  return QFontInfo(window_->font()).pixelSize();
+}
+
+// A label takes the window's font size wherever it fits its key, so that
+// neighbouring keys match; the few single-line labels too long for their key
+// at that size take the largest that fits. The two-line labels share the
+// largest size at which all of them fit.
+void QtToolkit::addKeyFace(const KeyFace& key) {
+  const int fitting = largestFittingPixels(key);
+  keys_.push_back({key, fitting});
+  if (!key.multiLine) {
+    showKeyFace(key, fitting);
+    return;
+  }
+  int shared = fitting;
+  for (const auto& [other, otherFitting] : keys_) {
+    if (other.multiLine) shared = std::min(shared, otherFitting);
+  }
+  for (const auto& [other, otherFitting] : keys_) {
+    if (other.multiLine) showKeyFace(other, shared);
+  }
+}
+
+void QtToolkit::showKeyFace(const KeyFace& key, int pixels) {
+  const QFont font = withPixelSize(window_->font(), pixels);
+  key.button->setFont(font);
+  key.button->setText(keyFace(key.label, QFontMetrics(font), key.room.width(), key.multiLine));
 }
 
 void QtToolkit::createLabel(int number, Rect where, const std::string& text) {
@@ -250,8 +254,8 @@ void QtToolkit::createLabel(int number, Rect where, const std::string& text) {
   showOnLabel(label, fromUtf8(text));
 }
 
-QLineEdit* QtToolkit::field(int number) const {
-  return qobject_cast<QLineEdit*>(control(number));
+QtNumberField* QtToolkit::field(int number) const {
+  return qobject_cast<QtNumberField*>(control(number));
 }
 
 void QtToolkit::setText(int number, const std::string& text) {
@@ -259,15 +263,15 @@ void QtToolkit::setText(int number, const std::string& text) {
     showOnLabel(label, fromUtf8(text));
     return;
   }
-  QLineEdit* edit = field(number);
-  edit->setText(fromUtf8(text));
+  QtNumberField* edit = field(number);
+  edit->setWhole(text);
   if (edit->isReadOnly()) showToolTip(edit);
   push(EventKind::Change, number);
 }
 
 std::string QtToolkit::text(int number) const {
   if (const auto* label = qobject_cast<QLabel*>(control(number))) return toUtf8(label->text());
-  return toUtf8(field(number)->text());
+  return field(number)->whole();
 }
 
 void QtToolkit::setBackground(int number, Rgb colour) {
@@ -290,6 +294,7 @@ int QtToolkit::focusedControl() const {
 }
 
 Event QtToolkit::waitEvent() {
+  quietEscapeAfterBusy();
   while (events_.empty()) {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
   }
@@ -299,18 +304,19 @@ Event QtToolkit::waitEvent() {
 }
 
 bool QtToolkit::hasPendingEvent() {
+  quietEscapeAfterBusy();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   return !events_.empty();
 }
 
 void QtToolkit::moveCaretToEnd(int number) {
-  QLineEdit* edit = field(number);
-  edit->deselect();
-  edit->end(false);
+  field(number)->moveCaretToEnd();
 }
 
 void QtToolkit::release() {
   controls_.clear();
+  keys_.clear();
+  keyOfShortcut_.clear();
   window_.reset();
   events_.clear();
   focused_ = NoControl;
@@ -330,8 +336,29 @@ void QtToolkit::setShortcut(int number, const std::string& keys) {
   for (const QKeySequence& sequence : QKeySequence::listFromString(fromUtf8(keys))) {
     if (sequence.isEmpty()) continue;
     auto* shortcut = new QShortcut(sequence, control(number));
-    connect(shortcut, &QShortcut::activated, this, [this, number] { activate(number); });
+    const bool cancelKey = sequence == QKeySequence(QKeySequence::Cancel);
+    connect(shortcut, &QShortcut::activated, this, [this, number, cancelKey] {
+      if (!cancelKey || std::chrono::steady_clock::now() >= escapeQuietUntil_) activate(number);
+    });
+    keyOfShortcut_[sequence.toString()] = number;
   }
+}
+
+void QtToolkit::setEnabled(int number, bool enabled) {
+  control(number)->setEnabled(enabled);
+}
+
+bool QtToolkit::pressKeyOf(const QKeySequence& keys) {
+  const auto key = keyOfShortcut_.find(keys.toString());
+  if (key == keyOfShortcut_.end()) return false;
+  activate(key->second);
+  return true;
+}
+
+void QtToolkit::showWhole(int number) {
+  QtNumberField* shown = field(number);
+  auto* viewer = new QtNumberViewer(window_.get(), shown->accessibleName(), shown->whole());
+  viewer->show();
 }
 
 // A shortcut clicks its key at once: Qt's own key shortcut animates the click,
@@ -349,6 +376,8 @@ void QtToolkit::activate(int number) {
 // A key that ends within this time leaves the window untouched: its input
 // stays with the window system and is handled in order afterwards.
 constexpr std::chrono::milliseconds QuickKey{30};
+// After a key that made the window busy, Escape does not clear for this long.
+constexpr std::chrono::milliseconds EscapeQuiet{500};
 
 // The engine and the front end are used by one thread at a time: the worker
 // while it runs, this thread again once it has been joined. The worker's
@@ -372,9 +401,18 @@ void QtToolkit::runWork(const std::function<void()>& work, const std::function<v
       QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     busy_.reset();
+    busyEnded_ = true;
   }
   worker.join();
   done.get();
+}
+
+// The window is free again once the key's results are in the fields; an
+// Escape meant to cancel may arrive only now, and must not clear them.
+void QtToolkit::quietEscapeAfterBusy() {
+  if (!busyEnded_) return;
+  busyEnded_ = false;
+  escapeQuietUntil_ = std::chrono::steady_clock::now() + EscapeQuiet;
 }
 
 void QtToolkit::push(EventKind kind, int number) {
@@ -385,7 +423,6 @@ void QtToolkit::push(EventKind kind, int number) {
 // Focus reaches a field by a click, the tab key or the window becoming
 // active again; the focus that setFocus() gives is queued there already.
 bool QtToolkit::eventFilter(QObject* watched, QEvent* event) {
-  if (copyRequested(watched, event)) return true;
   if (watched == window_.get() && event->type() == QEvent::Close) {
     // The front end ends the loop and releases the window itself.
     event->ignore();

@@ -1,20 +1,25 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
+#include <QString>
+#include <chrono>
 #include <deque>
 #include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "ui/toolkit/Toolkit.h"
 
-class QLineEdit;
+class QKeySequence;
 class QPushButton;
-class QString;
 class QWidget;
 
 namespace tesselon {
 
 class QtBusyWindow;
+class QtNumberField;
 
 // The toolkit on Qt Widgets. Qt itself reports neither a programmatic text
 // change (textEdited is for the user's edits only) nor a focus change while
@@ -43,6 +48,7 @@ class QtToolkit final : public QObject, public Toolkit {
   void setAccessibleName(int number, const std::string& name) override;
   void setToolTip(int number, const std::string& text) override;
   void setShortcut(int number, const std::string& keys) override;
+  void setEnabled(int number, bool enabled) override;
   // The work runs on a thread of its own while this thread keeps the window
   // alive; see QtBusyWindow.
   void runWork(const std::function<void()>& work, const std::function<void()>& cancel) override;
@@ -57,10 +63,26 @@ class QtToolkit final : public QObject, public Toolkit {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A key's label and the room it has inside the key's margins.
+  struct KeyFace {
+    QPushButton* button;
+    QString label;
+    QSize room;
+    bool multiLine;
+  };
+
   void place(int number, QWidget* widget, Rect where);
-  static void setKeyFace(QPushButton* button, const QString& label, Rect where, bool multiLine);
+  void addKeyFace(const KeyFace& key);
+  void showKeyFace(const KeyFace& key, int pixels);
+  int largestFittingPixels(const KeyFace& key) const;
+  int defaultKeyPixels() const;
   QWidget* control(int number) const { return controls_.at(number); }
-  QLineEdit* field(int number) const;
+  QtNumberField* field(int number) const;
+  // Presses the key that has this shortcut; false when no key has it.
+  bool pressKeyOf(const QKeySequence& keys);
+  // Opens the viewer on the whole text of a field.
+  void showWhole(int number);
+  void quietEscapeAfterBusy();
   void push(EventKind kind, int number);
   // What a click does: press a key, or put the focus into a field.
   void activate(int number);
@@ -74,6 +96,13 @@ class QtToolkit final : public QObject, public Toolkit {
   // The window's state while a key computes; nothing but the close request
   // is queued meanwhile.
   std::unique_ptr<QtBusyWindow> busy_;
+  // Set when a key that made the window busy has ended; Escape, the key
+  // that cancels it, is ignored until escapeQuietUntil_.
+  bool busyEnded_ = false;
+  std::chrono::steady_clock::time_point escapeQuietUntil_;
+  std::map<QString, int> keyOfShortcut_;
+  // Each key with the pixel size at which its label fits by itself.
+  std::vector<std::pair<KeyFace, int>> keys_;
 };
 
 }  // namespace tesselon

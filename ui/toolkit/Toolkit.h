@@ -73,6 +73,8 @@ class Toolkit {
   // (which leaves the focus where it is) or put the focus into a field. Qt's
   // portable key text, alternatives separated by "; ".
   virtual void setShortcut(int number, const std::string& keys) = 0;
+  // A disabled key looks and reads as unavailable and cannot be pressed.
+  virtual void setEnabled(int number, bool enabled) = 0;
 };
 
 }  // namespace tesselon
