@@ -42,10 +42,10 @@ class Engine : public WorkRegisters {
   void RemovePointB();
   void InsertPoint();
   void SnapFraction();
-  // SnapFraction for a quotient of non-zero numbers, which is never zero: a
-  // fraction that begins with the run of zeros is a small quotient, kept as
-  // it is; only a run of nines snaps.
-  void SnapQuotient();
+  // SnapFraction for a result that is never zero (a quotient of non-zero
+  // numbers, a cube): a fraction that begins with the run of zeros is a
+  // small value, kept as it is; only a run of nines snaps.
+  void SnapUnlessZero();
   void TestZero();
   void TestOne();
   void ClassifyA();

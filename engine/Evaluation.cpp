@@ -155,7 +155,7 @@ void Engine::EvaluateDivision() {
   InsertPointIfFraction();
   TidyResult();
   SnapRun = 90;
-  SnapQuotient();
+  SnapUnlessZero();
   if (SignC == 1) RegC.insert(0, 1, '-');
 }
 

@@ -122,6 +122,7 @@ void Engine::InsertPoint() {
 // A fraction that begins with SnapRun + 1 zeros or nines becomes the
 // neighbouring integer; only those characters are examined.
 void Engine::SnapFraction() {
+  UnsnappedC.clear();
   const size_t point = RegC.find('.');
   if (point == std::string::npos) return;
   const size_t run = static_cast<size_t>(std::max(SnapRun, 0)) + 1;
@@ -130,6 +131,7 @@ void Engine::SnapFraction() {
   if ((f != '0' && f != '9') || RegC.find_first_not_of(f, point + 1) < point + 1 + run) {
     return;
   }
+  UnsnappedC = RegC;
   RegC.resize(point);
   if (f == '9') {
     // Carry 1 into the integer part; a sign in front stays in front.
@@ -145,7 +147,7 @@ void Engine::SnapFraction() {
   RefC = &RegC;
 }
 
-void Engine::SnapQuotient() {
+void Engine::SnapUnlessZero() {
   const std::string unsnapped = RegC;
   SnapFraction();
   if (RegC == "0") {

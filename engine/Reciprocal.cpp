@@ -88,7 +88,9 @@ bool IsReciprocalOf(std::string_view y, std::string_view x) {
   int64_t ey = 0;
   const std::optional<double> mx = Approximately(x, ex);
   const std::optional<double> my = Approximately(y, ey);
-  if (!mx || !my || std::abs(ex + ey) > 1) return false;
+  // Mantissas lie in [1, 10), so a product near one has ex + ey of -2
+  // (9.99... times 9.99...), -1 or 0.
+  if (!mx || !my || ex + ey < -2 || ex + ey > 0) return false;
   const double product = *mx * *my * std::pow(10.0, static_cast<double>(ex + ey));
   return product > 0.5 && product < 2;
 }
@@ -192,14 +194,15 @@ void Engine::CheckReciprocal(const std::string& x) {
   InsertPoint();
   const std::string& product = RegC;
   const size_t point = product.find('.', 1);
-  if (point == std::string::npos) {
-    // x = 1: the product is exactly one and every character of y holds.
-    VerifiedLen = static_cast<int32_t>(y.size());
-  } else {
-    const char run = product[point - 1] == '0' ? '9' : '0';
-    const size_t end = std::min(product.find_first_not_of(run, point + 1), product.size());
-    VerifiedLen = static_cast<int32_t>(end);
-  }
+  const char run = point == std::string::npos || product[point - 1] == '0' ? '9' : '0';
+  const size_t end =
+      point == std::string::npos ? std::string::npos : product.find_first_not_of(run, point + 1);
+  // A run to the product's last digit (1.000000 for 1 / 1.5625, or no point
+  // at all for x = 1) leaves y within one unit of its last digit: y holds to
+  // the whole working length, not only to as many characters as the product
+  // has.
+  VerifiedLen = end == std::string::npos ? std::max(static_cast<int32_t>(y.size()), Precision)
+                                         : static_cast<int32_t>(end);
   RegC = Cut(y, VerifiedLen);
 }
 

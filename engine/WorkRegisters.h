@@ -45,6 +45,9 @@ struct RegisterValues {
   int32_t CheckMode = 0;
   int32_t PointIndex = 0;
   int32_t SnapRun = 0;
+  // RegC as it was before SnapFraction last turned it into a whole number;
+  // empty when the last SnapFraction left RegC as it was.
+  std::string UnsnappedC;
   uint8_t SizeClass = 0;
   uint8_t SignA = 0;
   uint8_t SignB = 0;

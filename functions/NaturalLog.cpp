@@ -70,7 +70,9 @@ std::string LnOfPowerOfTwo(MathEngine& e) {
 
 // SeriesSum = -(z + z^3/3 + ...) for r in RegA; the series counter lives in
 // CheckMode, so only the reciprocals of 1/v and of the first term 3 v^3 are
-// checked and set the working length.
+// checked and set the working length. The series runs until its terms no
+// longer reach the working length: stopped at a fixed count, a slowly
+// converging series (r near 1/2, as for ln 9) would leave a wrong tail.
 void SumSeries(MathEngine& e) {
   const std::string r = e.RegA;
   e.LnWork = r;
@@ -85,7 +87,7 @@ void SumSeries(MathEngine& e) {
   e.CheckMode = 3;
   e.Reciprocal();
   e.SeriesSum = "-" + e.Product(Engine::Cut(e.HoldX, e.VerifiedLen), e.RegC);
-  for (e.CheckMode = 3; e.CheckMode <= e.Precision; e.CheckMode += 2) {
+  for (e.CheckMode = 3;; e.CheckMode += 2) {
     CheckCancelled();
     e.LoadA(e.NumPower);
     e.LoadB(u2);
@@ -105,6 +107,7 @@ void SumSeries(MathEngine& e) {
     e.MultiplyOperands();
     e.TidyResult();
     const std::string term = Engine::Cut(e.RegC, e.VerifiedLen);
+    if (term.find_first_of("123456789") == std::string::npos) break;
     e.OpCode = 1;
     e.LoadA(Engine::Cut(e.SeriesSum, e.VerifiedLen));
     e.LoadB(term);

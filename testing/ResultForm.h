@@ -16,7 +16,8 @@ inline bool AllOf(std::string_view text, std::string_view alphabet) {
 }
 
 // An optional "-", the integer digits without leading zeros ("0" alone for
-// zero) and a fraction that does not end in "0".
+// zero) and a fraction. A fraction may end in "0" only where the check of
+// true digits cut it there: those zeros are true digits.
 inline bool IsNumber(std::string_view text) {
   if (text.starts_with('-')) text.remove_prefix(1);
   const size_t point = std::min(text.find('.'), text.size());
@@ -25,7 +26,7 @@ inline bool IsNumber(std::string_view text) {
   if (whole.size() > 1 && whole.front() == '0') return false;
   if (point == text.size()) return true;
   const std::string_view fraction = text.substr(point + 1);
-  return !fraction.empty() && AllOf(fraction, "0123456789") && fraction.back() != '0';
+  return !fraction.empty() && AllOf(fraction, "0123456789");
 }
 
 // "$" or "%", the integer digits, and the fraction digits of a result with a

@@ -44,7 +44,8 @@ const std::string OneThird = "0." + std::string(97, '3');
 std::string twentyTwoSevenths() {
   std::string text = "3.1";
   for (int i = 0; i < 15; ++i) text += "428571";
-  return text + "428562";
+  // The steps' last two digits (62) are off; the true digits end before them.
+  return text + "4285";
 }
 const std::string TwentyTwoSevenths = twentyTwoSevenths();
 

@@ -87,7 +87,7 @@ void FrontEnd::PressLog(int) {
   e.NewtonSteps = LogarithmNewtonSteps;
   e.DecimalLog();
   SnapResult(e);
-  ShowResult();
+  ShowChecked(ExactFunction::Log);
 }
 
 void FrontEnd::PressLn(int) {
@@ -104,7 +104,7 @@ void FrontEnd::PressLn(int) {
   e.TidyA();
   e.NaturalLog();
   SnapResult(e);
-  ShowResult();
+  ShowChecked(ExactFunction::Ln);
 }
 
 void FrontEnd::PressFactorial(int) {
@@ -134,9 +134,9 @@ void FrontEnd::PressReciprocal(int) {
   e.Reciprocal();
   e.CheckMode = 0;
   e.SnapRun = FunctionSnapRun;
-  e.SnapQuotient();
+  e.SnapUnlessZero();
   if (negative) e.RegC.insert(0, 1, '-');
-  ShowResult();
+  ShowChecked(ExactFunction::Reciprocal);
 }
 
 void FrontEnd::PressSquare(int) {
@@ -175,7 +175,9 @@ void FrontEnd::PressCube(int) {
     e.FracC = 3 * e.FracA;
     e.InsertPoint();
   }
-  SnapResult(e);
+  // The cube is exact: a tiny one stays itself rather than snapping to 0.
+  e.SnapRun = FunctionSnapRun;
+  e.SnapUnlessZero();
   if (negative) e.RegC.insert(0, 1, '-');
   ShowResult();
 }
@@ -189,7 +191,7 @@ void FrontEnd::PressSquareRoot(int) {
   e.EntryX = e.RegA;
   TidyX(e);
   RootOfX(e, "0.5");
-  ShowResult();
+  ShowChecked(ExactFunction::SquareRoot);
 }
 
 void FrontEnd::PressCubeRoot(int) {
@@ -204,7 +206,7 @@ void FrontEnd::PressCubeRoot(int) {
   TidyX(e);
   RootOfX(e, CubeRootExponent(PowerPrecision));
   if (negative && !IsMessage(e.RegC)) e.RegC.insert(0, 1, '-');
-  ShowResult();
+  ShowChecked(ExactFunction::CubeRoot);
 }
 
 // e^-x is the reciprocal of e^x, cut to the characters its check confirms.
@@ -228,7 +230,7 @@ void FrontEnd::PressExp(int) {
     e.CheckMode = 3;
     e.Reciprocal();
   }
-  ShowResult();
+  ShowChecked(ExactFunction::Exp);
 }
 
 }  // namespace tesselon

@@ -87,6 +87,8 @@ void FrontEnd::runKey(KeyHandler press, int control) {
 FrontEnd::KeyEnd FrontEnd::pressCaught(KeyHandler press, int control) {
   try {
     if (operandsAreNumbers(control) && keyFitsInMemory(press)) {
+      typedX = e.RegA;
+      typedY = e.RegB;
       (this->*press)(control);
     } else {
       Answer(std::string(ErrorText));

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "functions/Faithful.h"
 #include "functions/MathEngine.h"
 #include "ui/DeferredToolkit.h"
 #include "ui/toolkit/Toolkit.h"
@@ -113,6 +114,11 @@ class FrontEnd : private EntryState {
   // Display side of showing RegC: the engine forms the text, the Result field
   // shows it, Operand X gets the focus back.
   void ShowResult();
+  // ShowResult for a result the steps approximate: the text is cut to the
+  // digits that are true of `function` at the operands as typed.
+  void ShowChecked(ExactFunction function);
+  // RegC and LastResult cut to the digits that are true of `function`.
+  void keepTrueDigits(ExactFunction function);
   // The answer of a function key: RegC = text, then ShowResult.
   void Answer(std::string text);
   // Write the active operand's register back to its field, caret to the end,
@@ -161,6 +167,12 @@ class FrontEnd : private EntryState {
   // typed comma is the point, a leading point gets a "0" before it); false
   // when one of them is not a decimal number (ui/TypedOperands.cpp).
   bool operandsAreNumbers(int control);
+
+  // The operand texts a key computes with, as the user gave them (after
+  // operandsAreNumbers): the arguments of the exact function its result is
+  // checked against.
+  std::string typedX;
+  std::string typedY;
 
   Toolkit& window;
   DeferredToolkit deferred{window};

@@ -8,6 +8,7 @@ namespace tesselon {
 namespace {
 
 constexpr int FirstOperationKey = 34;
+constexpr int DivideOpCode = 4;
 constexpr int PowerOpCode = 6;
 constexpr std::array<const char*, 4> OperationNames = {"Add", "Sub", "Mul", "Div"};
 
@@ -55,7 +56,11 @@ void FrontEnd::evaluate() {
   }
   ActiveOperand = 1;
   if (e.OpCode >= 1 && e.OpCode <= 4) {
-    if (e.EvaluateFourFunctions() == tesselon::Answer::Shown) displayResult();
+    // Sums, differences and products are exact; a quotient is not.
+    const bool division = e.OpCode == DivideOpCode;
+    if (e.EvaluateFourFunctions() != tesselon::Answer::Shown) return;
+    if (division) keepTrueDigits(ExactFunction::Quotient);
+    displayResult();
   } else if (e.OpCode == PowerOpCode) {
     powerOperation();
   }

@@ -66,7 +66,10 @@ void FrontEnd::powerOperation() {
   SnapResult(e, PowerSnapRun);
   if (PowerSign != 0 && !IsMessage(e.RegC)) e.RegC.insert(0, 1, '-');
   PowerSign = 0;
-  ShowResult();
+  // Only an exact whole power is longer than the working length; it needs no
+  // check.
+  if (e.RegC.size() > static_cast<size_t>(PowerPrecision)) return ShowResult();
+  ShowChecked(ExactFunction::Power);
 }
 
 }  // namespace tesselon

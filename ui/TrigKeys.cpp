@@ -124,7 +124,7 @@ void FrontEnd::PressSin(int) {
   showAngle();
   SnapResult(e);
   SineSign(e);
-  ShowResult();
+  ShowChecked(ExactFunction::Sin);
 }
 
 void FrontEnd::PressCos(int) {
@@ -139,7 +139,7 @@ void FrontEnd::PressCos(int) {
   showAngle();
   SnapResult(e);
   CosineSign(e);
-  ShowResult();
+  ShowChecked(ExactFunction::Cos);
 }
 
 void FrontEnd::PressTan(int) {
@@ -153,7 +153,7 @@ void FrontEnd::PressTan(int) {
   showAngle();
   SnapResult(e);
   TangentSign(e);
-  ShowResult();
+  ShowChecked(ExactFunction::Tan);
 }
 
 void FrontEnd::PressCot(int) {
@@ -167,7 +167,7 @@ void FrontEnd::PressCot(int) {
   showAngle();
   SnapResult(e);
   TangentSign(e);
-  ShowResult();
+  ShowChecked(ExactFunction::Cot);
 }
 
 void FrontEnd::PressArcSin(int) {
@@ -182,7 +182,7 @@ void FrontEnd::PressArcSin(int) {
   PrepareCall(e);
   e.ArcSine();
   MinusIfNegativeAndNotZero(e);
-  ShowResult();
+  ShowChecked(ExactFunction::ArcSin);
 }
 
 void FrontEnd::PressArcCos(int) {
@@ -196,7 +196,7 @@ void FrontEnd::PressArcCos(int) {
   PrepareCall(e);
   e.ArcCosine();
   ArcCosineOfNegative(e);
-  ShowResult();
+  ShowChecked(ExactFunction::ArcCos);
 }
 
 void FrontEnd::PressArcTan(int) {
@@ -212,7 +212,7 @@ void FrontEnd::PressArcTan(int) {
   PrepareCall(e);
   e.ArcTangent();
   MinusIfNegative(e);
-  ShowResult();
+  ShowChecked(ExactFunction::ArcTan);
 }
 
 void FrontEnd::PressArcCot(int) {
@@ -227,7 +227,7 @@ void FrontEnd::PressArcCot(int) {
   PrepareCall(e);
   // The value lies in (0, pi) with its sign: ArcCotangent reads SignC.
   e.ArcCotangent();
-  ShowResult();
+  ShowChecked(ExactFunction::ArcCot);
 }
 
 void FrontEnd::PressSinh(int) {
@@ -241,7 +241,7 @@ void FrontEnd::PressSinh(int) {
   e.HypSineCosine();
   e.VariantFlag = 0;
   MinusIfNegative(e);
-  ShowResult();
+  ShowChecked(ExactFunction::Sinh);
 }
 
 void FrontEnd::PressCosh(int) {
@@ -251,7 +251,7 @@ void FrontEnd::PressCosh(int) {
   if (OperandIsZero(e, e.RegA)) return Answer("1");
   PrepareHyperbolicCall(e);
   e.HypSineCosine();
-  ShowResult();
+  ShowChecked(ExactFunction::Cosh);
 }
 
 void FrontEnd::PressTanh(int) {
@@ -263,7 +263,7 @@ void FrontEnd::PressTanh(int) {
   PrepareHyperbolicCall(e);
   e.HypTangent();
   MinusIfNegative(e);
-  ShowResult();
+  ShowChecked(ExactFunction::Tanh);
 }
 
 void FrontEnd::PressCoth(int) {
@@ -275,7 +275,7 @@ void FrontEnd::PressCoth(int) {
   PrepareHyperbolicCall(e);
   e.HypCotangent();
   MinusIfNegative(e);
-  ShowResult();
+  ShowChecked(ExactFunction::Coth);
 }
 
 void FrontEnd::PressAreaSinh(int) {
@@ -289,7 +289,7 @@ void FrontEnd::PressAreaSinh(int) {
   e.AreaSineCosine();
   e.VariantFlag = 0;
   MinusIfNegative(e);
-  ShowResult();
+  ShowChecked(ExactFunction::AreaSinh);
 }
 
 void FrontEnd::PressAreaCosh(int) {
@@ -301,7 +301,7 @@ void FrontEnd::PressAreaCosh(int) {
   if (!AboveOne(e)) return Answer(std::string(ErrorText));
   PrepareHyperbolicCall(e);
   e.AreaSineCosine();
-  ShowResult();
+  ShowChecked(ExactFunction::AreaCosh);
 }
 
 void FrontEnd::PressAreaTanh(int) {
@@ -316,7 +316,7 @@ void FrontEnd::PressAreaTanh(int) {
   e.AreaTangentCotangent();
   e.VariantFlag = 0;
   MinusIfNegative(e);
-  ShowResult();
+  ShowChecked(ExactFunction::AreaTanh);
 }
 
 void FrontEnd::PressAreaCoth(int) {
@@ -328,7 +328,7 @@ void FrontEnd::PressAreaCoth(int) {
   PrepareHyperbolicCall(e);
   e.AreaTangentCotangent();
   MinusIfNegative(e);
-  ShowResult();
+  ShowChecked(ExactFunction::AreaCoth);
 }
 
 }  // namespace tesselon

@@ -1,0 +1,290 @@
+#include "functions/Faithful.h"
+
+#include <mpfr.h>
+
+#include <algorithm>
+#include <string>
+
+#include "engine/Engine.h"
+
+namespace tesselon {
+
+namespace {
+
+// The reference carries this many digits beyond the last one a text shows,
+// so that its own rounding never moves a cut.
+constexpr size_t GuardDigits = 30;
+// A text within one unit of its last digit, give or take the reference's own
+// rounding noise, is faithful (0.4999...9 for 0.5 lies exactly one unit off).
+constexpr double UnitWithNoise = 1.0 + 0x1p-40;
+
+mpfr_prec_t BitsFor(size_t digits) {
+  constexpr double BitsPerDigit = 3.3219280948873623;
+  return static_cast<mpfr_prec_t>(static_cast<double>(digits) * BitsPerDigit) + 64;
+}
+
+class Real {
+ public:
+  explicit Real(mpfr_prec_t bits) { mpfr_init2(value_, bits); }
+  Real(mpfr_prec_t bits, std::string_view text) : Real(bits) {
+    const std::string terminated(text);
+    mpfr_strtofr(value_, terminated.c_str(), nullptr, 10, MPFR_RNDN);
+  }
+  ~Real() { mpfr_clear(value_); }
+  Real(const Real&) = delete;
+  Real& operator=(const Real&) = delete;
+
+  mpfr_ptr operator*() { return value_; }
+  mpfr_srcptr operator*() const { return value_; }
+
+ private:
+  mpfr_t value_;
+};
+
+// A decimal text: optional "-", digits, optional point and digits.
+struct NumberParts {
+  bool negative = false;
+  std::string_view whole;
+  std::string_view fraction;
+};
+
+bool IsDigits(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool SplitNumber(std::string_view text, NumberParts& parts) {
+  parts.negative = text.starts_with('-');
+  if (parts.negative) text.remove_prefix(1);
+  const size_t point = text.find('.');
+  parts.whole = text.substr(0, point);
+  parts.fraction = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+  return !parts.whole.empty() && IsDigits(parts.whole) && IsDigits(parts.fraction);
+}
+
+bool AllZeros(const NumberParts& parts) {
+  const auto zero = [](std::string_view digits) {
+    return digits.find_first_not_of('0') == std::string_view::npos;
+  };
+  return zero(parts.whole) && zero(parts.fraction);
+}
+
+std::string_view WithoutLeadingZeros(std::string_view whole) {
+  const size_t first = std::min(whole.find_first_not_of('0'), whole.size() - 1);
+  return whole.substr(first);
+}
+
+// The text with its first `decimals` fraction digits; no point when none.
+std::string Prefix(const NumberParts& parts, size_t decimals) {
+  std::string text = parts.negative ? "-" : "";
+  text += parts.whole;
+  if (decimals > 0) {
+    text += '.';
+    text += parts.fraction.substr(0, decimals);
+  }
+  return text;
+}
+
+// The exact function's value, correctly rounded to `bits`. The arguments are
+// read with more bits again, as many as their own digits need and more, so
+// that an ill-conditioned function (ln near 1, sin near a multiple of pi)
+// still sees its argument exactly enough.
+class Reference {
+ public:
+  Reference(ExactFunction function, const ExactArguments& arguments, mpfr_prec_t bits)
+      : value_(bits), bits_(bits) {
+    const mpfr_prec_t argumentBits = bits + BitsFor(arguments.x.size() + arguments.y.size());
+    const Real x(argumentBits, arguments.x);
+    const Real y(argumentBits, arguments.y.empty() ? "0" : arguments.y);
+    evaluate(function, *x, *y, arguments.degrees);
+  }
+
+  bool isZero() const { return mpfr_zero_p(*value_) != 0; }
+  bool isNumber() const { return mpfr_number_p(*value_) != 0; }
+  bool isNegative() const { return mpfr_sgn(*value_) < 0; }
+
+  // |text - value| <= one unit of the text's last shown digit.
+  bool isWithinOneUnit(const NumberParts& parts, size_t decimals) const {
+    const mpfr_prec_t bits = bits_ + 64;
+    Real difference(bits, Prefix(parts, decimals));
+    mpfr_sub(*difference, *difference, *value_, MPFR_RNDN);
+    mpfr_abs(*difference, *difference, MPFR_RNDN);
+    Real unit(bits);
+    mpfr_set_ui(*unit, 10, MPFR_RNDN);
+    mpfr_pow_si(*unit, *unit, -static_cast<long>(decimals), MPFR_RNDN);
+    mpfr_mul_d(*unit, *unit, UnitWithNoise, MPFR_RNDN);
+    return mpfr_lessequal_p(*difference, *unit) != 0;
+  }
+
+ private:
+  void evaluate(ExactFunction function, mpfr_srcptr x, mpfr_srcptr y, bool degrees) {
+    mpfr_ptr r = *value_;
+    constexpr mpfr_rnd_t N = MPFR_RNDN;
+    switch (function) {
+      case ExactFunction::Quotient:
+        mpfr_div(r, x, y, N);
+        break;
+      case ExactFunction::Reciprocal:
+        mpfr_ui_div(r, 1, x, N);
+        break;
+      case ExactFunction::Power:
+        mpfr_pow(r, x, y, N);
+        break;
+      case ExactFunction::SquareRoot: {
+        Real magnitude(mpfr_get_prec(x));
+        mpfr_abs(*magnitude, x, N);
+        mpfr_sqrt(r, *magnitude, N);
+        break;
+      }
+      case ExactFunction::CubeRoot:
+        mpfr_cbrt(r, x, N);
+        break;
+      case ExactFunction::Exp:
+        mpfr_exp(r, x, N);
+        break;
+      case ExactFunction::Ln:
+        mpfr_log(r, x, N);
+        break;
+      case ExactFunction::Log:
+        mpfr_log10(r, x, N);
+        break;
+      case ExactFunction::Sin:
+        degrees ? mpfr_sinu(r, x, 360, N) : mpfr_sin(r, x, N);
+        break;
+      case ExactFunction::Cos:
+        degrees ? mpfr_cosu(r, x, 360, N) : mpfr_cos(r, x, N);
+        break;
+      case ExactFunction::Tan:
+        degrees ? mpfr_tanu(r, x, 360, N) : mpfr_tan(r, x, N);
+        break;
+      case ExactFunction::Cot:
+        degrees ? cotangentOfDegrees(x) : static_cast<void>(mpfr_cot(r, x, N));
+        break;
+      case ExactFunction::ArcSin:
+        mpfr_asin(r, x, N);
+        break;
+      case ExactFunction::ArcCos:
+        mpfr_acos(r, x, N);
+        break;
+      case ExactFunction::ArcTan:
+        mpfr_atan(r, x, N);
+        break;
+      case ExactFunction::ArcCot: {
+        // The angle of the point (x, 1): arccot in (0, pi) for either sign.
+        Real one(2);
+        mpfr_set_ui(*one, 1, N);
+        mpfr_atan2(r, *one, x, N);
+        break;
+      }
+      case ExactFunction::Sinh:
+        mpfr_sinh(r, x, N);
+        break;
+      case ExactFunction::Cosh:
+        mpfr_cosh(r, x, N);
+        break;
+      case ExactFunction::Tanh:
+        mpfr_tanh(r, x, N);
+        break;
+      case ExactFunction::Coth:
+        mpfr_coth(r, x, N);
+        break;
+      case ExactFunction::AreaSinh:
+        mpfr_asinh(r, x, N);
+        break;
+      case ExactFunction::AreaCosh:
+        mpfr_acosh(r, x, N);
+        break;
+      case ExactFunction::AreaTanh:
+        mpfr_atanh(r, x, N);
+        break;
+      case ExactFunction::AreaCoth: {
+        Real reciprocal(mpfr_get_prec(x));
+        mpfr_ui_div(*reciprocal, 1, x, N);
+        mpfr_atanh(r, *reciprocal, N);
+        break;
+      }
+      case ExactFunction::DegreesOf:
+      case ExactFunction::RadiansOf:
+        convertAngle(function, x);
+        break;
+    }
+  }
+
+  // cos/sin in degrees: both exact at the multiples of 90, so cot 90 is 0
+  // and cot 180 has no value.
+  void cotangentOfDegrees(mpfr_srcptr x) {
+    const mpfr_prec_t bits = bits_ + 64;
+    Real cosine(bits);
+    Real sine(bits);
+    mpfr_cosu(*cosine, x, 360, MPFR_RNDN);
+    mpfr_sinu(*sine, x, 360, MPFR_RNDN);
+    mpfr_div(*value_, *cosine, *sine, MPFR_RNDN);
+  }
+
+  void convertAngle(ExactFunction function, mpfr_srcptr x) {
+    Real pi(bits_ + 64);
+    mpfr_const_pi(*pi, MPFR_RNDN);
+    if (function == ExactFunction::DegreesOf) {
+      mpfr_mul_ui(*value_, x, 180, MPFR_RNDN);
+      mpfr_div(*value_, *value_, *pi, MPFR_RNDN);
+    } else {
+      mpfr_mul(*value_, x, *pi, MPFR_RNDN);
+      mpfr_div_ui(*value_, *value_, 180, MPFR_RNDN);
+    }
+  }
+
+  Real value_;
+  mpfr_prec_t bits_;
+};
+
+mpfr_prec_t BitsToCheck(size_t characters) {
+  return BitsFor(characters + GuardDigits);
+}
+
+// Faithfulness only shrinks as digits are dropped from the right: a prefix
+// within one unit of its last digit stays so when cut further. So the
+// longest faithful prefix is found by halving.
+int LongestFaithful(const Reference& reference, const NumberParts& parts) {
+  if (!reference.isNumber() || !reference.isWithinOneUnit(parts, 0)) return -1;
+  size_t good = 0;
+  size_t bad = parts.fraction.size() + 1;
+  while (bad - good > 1) {
+    const size_t middle = good + (bad - good) / 2;
+    (reference.isWithinOneUnit(parts, middle) ? good : bad) = middle;
+  }
+  return static_cast<int>(good);
+}
+
+}  // namespace
+
+int FaithfulDecimals(ExactFunction function, const ExactArguments& arguments,
+                     std::string_view text) {
+  NumberParts parts;
+  if (!SplitNumber(text, parts)) return -1;
+  const Reference reference(function, arguments, BitsToCheck(text.size()));
+  return LongestFaithful(reference, parts);
+}
+
+std::string FaithfulText(ExactFunction function, const ExactArguments& arguments,
+                         std::string_view shown, std::string_view unsnapped) {
+  NumberParts parts;
+  if (!SplitNumber(shown, parts)) return std::string(shown);
+  const Reference reference(function, arguments,
+                            BitsToCheck(std::max(shown.size(), unsnapped.size())));
+  NumberParts before;
+  if (AllZeros(parts) && !reference.isZero() && SplitNumber(unsnapped, before) &&
+      !AllZeros(before)) {
+    // The snap made zero of a value that is not: the digits before it are
+    // the steps' own; the sign rule left none on the zero.
+    before.negative = reference.isNegative();
+    before.whole = WithoutLeadingZeros(before.whole);
+    parts = before;
+  }
+  const int decimals = LongestFaithful(reference, parts);
+  if (decimals < 0) return std::string(ErrorText);
+  NumberParts kept = parts;
+  kept.fraction = parts.fraction.substr(0, static_cast<size_t>(decimals));
+  if (AllZeros(kept) && !reference.isZero()) return std::string(ErrorText);
+  return Prefix(kept, kept.fraction.size());
+}
+
+}  // namespace tesselon
