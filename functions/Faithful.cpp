@@ -13,10 +13,11 @@ namespace {
 
 // The reference carries this many digits beyond the last one a text shows,
 // so that its own rounding never moves a cut.
-constexpr size_t GuardDigits = 30;
+constexpr size_t GuardDigits = 15;
 // A text within one unit of its last digit, give or take the reference's own
-// rounding noise, is faithful (0.4999...9 for 0.5 lies exactly one unit off).
-constexpr double UnitWithNoise = 1.0 + 0x1p-40;
+// rounding noise (these many units of its last guard digit), is faithful:
+// 0.4999...9 for 0.5 lies exactly one unit off.
+constexpr unsigned long NoiseUnits = 1000;
 
 mpfr_prec_t BitsFor(size_t digits) {
   constexpr double BitsPerDigit = 3.3219280948873623;
@@ -39,6 +40,20 @@ class Real {
 
  private:
   mpfr_t value_;
+};
+
+class Integer {
+ public:
+  Integer() { mpz_init(value_); }
+  ~Integer() { mpz_clear(value_); }
+  Integer(const Integer&) = delete;
+  Integer& operator=(const Integer&) = delete;
+
+  mpz_ptr operator*() { return value_; }
+  mpz_srcptr operator*() const { return value_; }
+
+ private:
+  mpz_t value_;
 };
 
 // A decimal text: optional "-", digits, optional point and digits.
@@ -102,17 +117,12 @@ class Reference {
   bool isNumber() const { return mpfr_number_p(*value_) != 0; }
   bool isNegative() const { return mpfr_sgn(*value_) < 0; }
 
-  // |text - value| <= one unit of the text's last shown digit.
-  bool isWithinOneUnit(const NumberParts& parts, size_t decimals) const {
-    const mpfr_prec_t bits = bits_ + 64;
-    Real difference(bits, Prefix(parts, decimals));
-    mpfr_sub(*difference, *difference, *value_, MPFR_RNDN);
-    mpfr_abs(*difference, *difference, MPFR_RNDN);
-    Real unit(bits);
-    mpfr_set_ui(*unit, 10, MPFR_RNDN);
-    mpfr_pow_si(*unit, *unit, -static_cast<long>(decimals), MPFR_RNDN);
-    mpfr_mul_d(*unit, *unit, UnitWithNoise, MPFR_RNDN);
-    return mpfr_lessequal_p(*difference, *unit) != 0;
+  // The value times 10^decimals, to the nearest whole number.
+  void scaled(size_t decimals, Integer& out) const {
+    Real scaled(bits_ + 64);
+    mpfr_ui_pow_ui(*scaled, 10, decimals, MPFR_RNDN);
+    mpfr_mul(*scaled, *scaled, *value_, MPFR_RNDN);
+    mpfr_get_z(*out, *scaled, MPFR_RNDN);
   }
 
  private:
@@ -240,16 +250,52 @@ mpfr_prec_t BitsToCheck(size_t characters) {
   return BitsFor(characters + GuardDigits);
 }
 
+// The text and the reference as whole numbers of units of the text's last
+// digit's 10^-GuardDigits, so that each cut is a division by a power of ten.
+class ScaledComparison {
+ public:
+  ScaledComparison(const Reference& reference, const NumberParts& parts)
+      : decimals_(parts.fraction.size()) {
+    const std::string digits = std::string(parts.whole) + std::string(parts.fraction);
+    mpz_set_str(*text_, digits.c_str(), 10);
+    Integer guard;
+    mpz_ui_pow_ui(*guard, 10, GuardDigits);
+    mpz_mul(*text_, *text_, *guard);
+    if (parts.negative) mpz_neg(*text_, *text_);
+    reference.scaled(decimals_ + GuardDigits, exact_);
+  }
+
+  // |text cut to `kept` decimals - value| <= one unit of its last digit.
+  bool isWithinOneUnit(size_t kept) const {
+    Integer unit;
+    mpz_ui_pow_ui(*unit, 10, decimals_ - kept + GuardDigits);
+    Integer difference;
+    mpz_tdiv_q(*difference, *text_, *unit);
+    mpz_mul(*difference, *difference, *unit);
+    mpz_sub(*difference, *difference, *exact_);
+    mpz_abs(*difference, *difference);
+    mpz_add_ui(*unit, *unit, NoiseUnits);
+    return mpz_cmp(*difference, *unit) <= 0;
+  }
+
+ private:
+  size_t decimals_;
+  Integer text_;
+  Integer exact_;
+};
+
 // Faithfulness only shrinks as digits are dropped from the right: a prefix
 // within one unit of its last digit stays so when cut further. So the
 // longest faithful prefix is found by halving.
 int LongestFaithful(const Reference& reference, const NumberParts& parts) {
-  if (!reference.isNumber() || !reference.isWithinOneUnit(parts, 0)) return -1;
+  if (!reference.isNumber()) return -1;
+  const ScaledComparison comparison(reference, parts);
+  if (!comparison.isWithinOneUnit(0)) return -1;
   size_t good = 0;
   size_t bad = parts.fraction.size() + 1;
   while (bad - good > 1) {
     const size_t middle = good + (bad - good) / 2;
-    (reference.isWithinOneUnit(parts, middle) ? good : bad) = middle;
+    (comparison.isWithinOneUnit(middle) ? good : bad) = middle;
   }
   return static_cast<int>(good);
 }

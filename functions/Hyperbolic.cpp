@@ -11,27 +11,54 @@ namespace {
 
 constexpr int32_t ExponentialNewtonSteps = 3;
 constexpr int32_t QuotientNewtonSteps = 4;
+// Inside tanh and coth the reciprocal of E is worked to the whole length:
+// three steps from the double start reach some 128 characters, and the
+// quotient's own reciprocal would then carry that short tail on unseen.
+constexpr int32_t QuotientExponentialNewtonSteps = 5;
 
 bool IsMessage(const std::string& text) {
   return text == ErrorText;
 }
 
+// E = e^|x| for x in RegA, cut to the characters the series vouches for; the
+// message where its integer part would not fit.
+std::string ExponentialOfX(MathEngine& e) {
+  e.VerifiedLen = e.Precision;
+  e.Exponential();
+  return IsMessage(e.RegC) ? e.RegC : Engine::Cut(e.RegC, e.VerifiedLen);
+}
+
+// 1/E, checked: VerifiedLen becomes the characters it confirms.
+std::string ReciprocalOf(MathEngine& e, const std::string& exponential, int32_t steps) {
+  e.SignA = 0;
+  e.LoadA(exponential);
+  e.OpCode = 5;
+  e.NewtonSteps = steps;
+  e.CheckMode = 3;
+  e.Reciprocal();
+  e.OpCode = 1;
+  return e.RegC;
+}
+
+// sinh = (E - 1/E) / 2 (variant 1), cosh = (E + 1/E) / 2 (variant 0).
+std::string HalfSumOrDifference(MathEngine& e, const std::string& exponential,
+                                const std::string& reciprocal, int32_t variant) {
+  const std::string sumOrDifference =
+      variant == 1 ? Difference(e, exponential, reciprocal) : Sum(e, exponential, reciprocal);
+  return Engine::Cut(e.Product(sumOrDifference, "0.5"), e.VerifiedLen);
+}
+
 // numerator(x) x 1/denominator(x), the two functions chosen by their
-// VariantFlag; cut to the characters the last reciprocal confirms.
+// variants, both from one E and its reciprocal; cut to the characters the
+// last reciprocal confirms.
 void HyperbolicQuotient(MathEngine& e, int32_t numeratorVariant) {
-  const std::string x = e.RegA;
-  e.VariantFlag = numeratorVariant;
-  e.HypSineCosine();
-  const std::string numerator = e.RegC;
-  e.LoadA(x);
-  e.VariantFlag = 1 - numeratorVariant;
-  e.HypSineCosine();
-  e.VariantFlag = 0;
-  if (IsMessage(numerator) || IsMessage(e.RegC)) {
-    e.RegC = std::string(ErrorText);
-    return;
-  }
-  e.LoadA(e.RegC);
+  const std::string exponential = ExponentialOfX(e);
+  if (IsMessage(exponential)) return;
+  const std::string reciprocal = ReciprocalOf(e, exponential, QuotientExponentialNewtonSteps);
+  const std::string numerator = HalfSumOrDifference(e, exponential, reciprocal, numeratorVariant);
+  const std::string denominator =
+      HalfSumOrDifference(e, exponential, reciprocal, 1 - numeratorVariant);
+  e.LoadA(denominator);
   e.OpCode = 5;
   e.NewtonSteps = QuotientNewtonSteps;
   e.Reciprocal();
@@ -44,20 +71,10 @@ void HyperbolicQuotient(MathEngine& e, int32_t numeratorVariant) {
 // sinh = (E - 1/E) / 2, cosh = (E + 1/E) / 2. An exponential whose integer
 // part would not fit the kept length leaves the message.
 void MathEngine::HypSineCosine() {
-  VerifiedLen = Precision;
-  Exponential();
-  if (IsMessage(RegC)) return;
-  const std::string exponential = Cut(RegC, VerifiedLen);
-  SignA = 0;
-  LoadA(exponential);
-  OpCode = 5;
-  NewtonSteps = ExponentialNewtonSteps;
-  CheckMode = 3;
-  Reciprocal();
-  OpCode = 1;
-  const std::string sumOrDifference =
-      VariantFlag == 1 ? Difference(*this, exponential, RegC) : Sum(*this, exponential, RegC);
-  RegC = Cut(Product(sumOrDifference, "0.5"), VerifiedLen);
+  const std::string exponential = ExponentialOfX(*this);
+  if (IsMessage(exponential)) return;
+  const std::string reciprocal = ReciprocalOf(*this, exponential, ExponentialNewtonSteps);
+  RegC = HalfSumOrDifference(*this, exponential, reciprocal, VariantFlag);
 }
 
 void MathEngine::HypTangent() {
