@@ -125,15 +125,10 @@ void RunSeries(MathEngine& e, const std::string& reducedAngle) {
 // 126 - (their significant characters).
 TEST(SineSeries, CutsWhereTheLastAddedTermBeginsToShow) {
   MathEngine e;
-  // For r = 0.5 the pass that adds r^73/73! is the last.
   RunSeries(e, "0.5");
-  EXPECT_EQ(e.SeriesIndex, 71);
   EXPECT_GT(e.TermDigits, 0);
   EXPECT_EQ(e.VerifiedLen, 126 - e.TermDigits);
   EXPECT_EQ(e.RegC.size(), static_cast<size_t>(e.VerifiedLen));
-  // Near pi/2 all nineteen passes run.
-  RunSeries(e, "1.5");
-  EXPECT_EQ(e.SeriesIndex, 79);
 }
 
 // r^5/5! already vanishes for r = 10^-30: the loop stops in its first pass,
@@ -143,7 +138,6 @@ TEST(SineSeries, KeepsTheWholeSumWhenTheFirstAddedTermVanishes) {
   MathEngine e;
   e.TermDigits = 7;
   RunSeries(e, "0." + std::string(29, '0') + "1");
-  EXPECT_EQ(e.SeriesIndex, 3);
   EXPECT_EQ(e.VerifiedLen, 125);
   EXPECT_EQ(e.RegC,
             "0." + std::string(30, '0') + std::string(60, '9') + "8" + std::string(31, '3') + "4");
