@@ -85,7 +85,7 @@ bool IsFaithful(const std::string& shown, const std::string& exact) {
   mpfr_abs(difference, difference, MPFR_RNDN);
   mpfr_set_ui(unit, 10, MPFR_RNDN);
   mpfr_pow_si(unit, unit, -static_cast<long>(DecimalsOf(shown)), MPFR_RNDN);
-  mpfr_mul_d(unit, unit, 1.0 + 1e-30, MPFR_RNDN);
+  mpfr_mul_d(unit, unit, 1.0 + 1e-12, MPFR_RNDN);
   const bool faithful = mpfr_lessequal_p(difference, unit) != 0;
   mpfr_clears(difference, unit, static_cast<mpfr_ptr>(nullptr));
   return faithful;
