@@ -142,6 +142,36 @@ TEST(Reciprocal, CheckedAndCut) {
   }
 }
 
+// The check's verdict, VerifiedLen, for reciprocals the check once misjudged:
+// an exact one (x y = 1.000000) holds to the whole working length, and one of
+// x just below a power of ten is served by the iteration and checked.
+std::string JustAboveABillionth() {
+  std::string y = "0.000000001";
+  while (y.size() < 199) y += "00000000000000000001";
+  return y.substr(0, 199);
+}
+
+TEST(Reciprocal, CheckVouchesForWhatHolds) {
+  const struct {
+    std::string x;
+    std::string expected;
+    int32_t verifiedLen;
+  } cases[] = {
+      {"1.5625", "0.64", 200},
+      {"999999999.99999999999", JustAboveABillionth(), 199},
+  };
+  for (const auto& c : cases) {
+    Engine e;
+    e.LoadA(c.x);
+    e.Precision = 200;
+    e.NewtonSteps = 5;
+    e.CheckMode = 3;
+    e.Reciprocal();
+    EXPECT_EQ(e.RegC, c.expected) << c.x;
+    EXPECT_EQ(e.VerifiedLen, c.verifiedLen) << c.x;
+  }
+}
+
 TEST(Reciprocal, WithoutCheckKeepsTheIterationAndVerifiedLen) {
   Engine e;
   e.LoadA("3");
