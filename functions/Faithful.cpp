@@ -290,9 +290,13 @@ class ScaledComparison {
 int LongestFaithful(const Reference& reference, const NumberParts& parts) {
   if (!reference.isNumber()) return -1;
   const ScaledComparison comparison(reference, parts);
+  // Most texts are faithful to their last digit: one comparison settles them.
+  if (comparison.isWithinOneUnit(parts.fraction.size())) {
+    return static_cast<int>(parts.fraction.size());
+  }
   if (!comparison.isWithinOneUnit(0)) return -1;
   size_t good = 0;
-  size_t bad = parts.fraction.size() + 1;
+  size_t bad = parts.fraction.size();
   while (bad - good > 1) {
     const size_t middle = good + (bad - good) / 2;
     (comparison.isWithinOneUnit(middle) ? good : bad) = middle;
