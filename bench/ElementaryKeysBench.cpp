@@ -46,6 +46,11 @@ BENCHMARK_CAPTURE(PressKeys, FactorialOf10000, Words{"X=10000", "X!"})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(PressKeys, FactorialOf100000, Words{"X=100000", "X!"})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PressKeys, FactorialOf1000000, Words{"X=1000000", "X!"})
+    ->Unit(benchmark::kMillisecond);
+// 7^1183291 has a million digits.
+BENCHMARK_CAPTURE(PressKeys, PowerOfAMillionDigits, Words{"X=7", "X^Y", "Y=1183291", "="})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tesselon

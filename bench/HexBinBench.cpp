@@ -29,7 +29,13 @@ void ConvertToHex(benchmark::State& state, const std::string& source) {
 void BM_HexIntegerPart(benchmark::State& state) {
   ConvertToHex(state, RandomDigits(static_cast<size_t>(state.range(0))));
 }
-BENCHMARK(BM_HexIntegerPart)->Arg(300)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HexIntegerPart)
+    ->Arg(300)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Arg(6000000)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_HexFraction(benchmark::State& state) {
   ConvertToHex(state, "0." + RandomDigits(1600));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <string>
 
 #include "engine/Cancellation.h"
 
@@ -12,6 +13,19 @@ namespace {
 // Below this many limbs of the shorter operand the schoolbook product is
 // faster than splitting.
 constexpr size_t KaratsubaThreshold = 40;
+// From this many limbs of the shorter operand on (some 25,000 digits), the
+// binary product with the conversions of its operands and of the result
+// costs less than Karatsuba on decimal limbs; a square, with one operand to
+// convert, from some 11,000 digits on. A product whose longer operand has
+// more than eight times the limbs of the shorter stays decimal: its slices
+// cost less than converting the longer operand.
+constexpr size_t BinaryProductLimbs = 2800;
+constexpr size_t BinarySquareLimbs = 1200;
+constexpr size_t BinaryMostImbalance = 8;
+// Longer conversions are split in halves at a power of ten. A part of this
+// size converts in about a tenth of a second; the splits add some 8 % to the
+// conversion of 1,000,000!.
+constexpr size_t ConversionPartDigits = size_t{1} << 21;
 
 uint32_t DigitValue(char c) {
   return c >= '0' && c <= '9' ? static_cast<uint32_t>(c - '0') : 0;
@@ -131,6 +145,16 @@ void MultiplyInto(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, ui
   }
 }
 
+// Whether a product of operands of these lengths in limbs is formed in
+// binary; `isSquare` tells whether the operands are equal, asked only where
+// it matters.
+template <typename IsSquare>
+bool Binary(size_t na, size_t nb, IsSquare isSquare) {
+  const size_t shorter = std::min(na, nb);
+  if (shorter < BinarySquareLimbs || std::max(na, nb) > BinaryMostImbalance * shorter) return false;
+  return shorter >= BinaryProductLimbs || isSquare();
+}
+
 }  // namespace
 
 Limbs FromDigits(std::string_view digits) {
@@ -158,8 +182,23 @@ void ToDigits(const Limbs& value, char* out, size_t width) {
 }
 
 Limbs Multiply(const Limbs& a, const Limbs& b) {
+  // Zero limbs at the top add length, not work.
+  const size_t na = Significant(a.data(), a.size());
+  const size_t nb = Significant(b.data(), b.size());
+  if (Binary(na, nb, [&] { return &a == &b || a == b; })) {
+    const auto text = [](const Limbs& value) {
+      std::string digits(value.size() * DigitsPerLimb, '0');
+      ToDigits(value, digits.data(), digits.size());
+      return digits;
+    };
+    const std::string ta = text(a);
+    const std::string tb = &a == &b ? ta : text(b);
+    std::string product(ta.size() + tb.size(), '0');
+    MultiplyTexts(ta, tb, product.data(), product.size());
+    return FromDigits(product);
+  }
   Limbs product(a.size() + b.size());
-  if (!product.empty()) MultiplyInto(a.data(), a.size(), b.data(), b.size(), product.data());
+  if (na > 0 && nb > 0) MultiplyInto(a.data(), na, b.data(), nb, product.data());
   return product;
 }
 
@@ -172,6 +211,79 @@ std::string ToText(const Limbs& value) {
   std::string digits(width, '0');
   ToDigits(value, digits.data(), width);
   return digits.substr(std::min(digits.find_first_not_of('0'), width - 1));
+}
+
+void MultiplyTexts(std::string_view a, std::string_view b, char* out, size_t width) {
+  assert(width >= a.size() + b.size());
+  // Leading zeros add length, not work.
+  a.remove_prefix(std::min(a.find_first_not_of('0'), a.size()));
+  b.remove_prefix(std::min(b.find_first_not_of('0'), b.size()));
+  const auto limbCount = [](std::string_view digits) {
+    return (digits.size() + DigitsPerLimb - 1) / DigitsPerLimb;
+  };
+  if (!Binary(limbCount(a), limbCount(b), [&] { return a == b; })) {
+    ToDigits(Multiply(FromDigits(a), FromDigits(b)), out, width);
+    return;
+  }
+  const mpz_class x = BinaryOf(a);
+  mpz_class product;
+  if (a == b) {
+    mpz_mul(product.get_mpz_t(), x.get_mpz_t(), x.get_mpz_t());  // GMP squares
+  } else {
+    const mpz_class y = BinaryOf(b);
+    CheckCancelled();
+    mpz_mul(product.get_mpz_t(), x.get_mpz_t(), y.get_mpz_t());
+  }
+  DecimalInto(product, out, width);
+}
+
+mpz_class BinaryOf(std::string_view digits) {
+  CheckCancelled();
+  if (digits.size() > ConversionPartDigits) {
+    const size_t low = digits.size() / 2;
+    mpz_class value = BinaryOf(digits.substr(0, digits.size() - low));
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, low);
+    value *= scale;
+    value += BinaryOf(digits.substr(digits.size() - low));
+    return value;
+  }
+  std::string text(digits);
+  for (char& c : text) c = static_cast<char>('0' + DigitValue(c));
+  mpz_class value;
+  if (!text.empty()) {
+    [[maybe_unused]] const int valid = mpz_set_str(value.get_mpz_t(), text.c_str(), 10);
+    assert(valid == 0);
+  }
+  return value;
+}
+
+void DecimalInto(const mpz_class& value, char* out, size_t width) {
+  CheckCancelled();
+  assert(sgn(value) >= 0);
+  if (width > ConversionPartDigits) {
+    const size_t low = width / 2;
+    mpz_class scale, high, rest;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, low);
+    mpz_tdiv_qr(high.get_mpz_t(), rest.get_mpz_t(), value.get_mpz_t(), scale.get_mpz_t());
+    DecimalInto(high, out, width - low);
+    DecimalInto(rest, out + width - low, low);
+    return;
+  }
+  std::string text(mpz_sizeinbase(value.get_mpz_t(), 10) + 2, '\0');
+  mpz_get_str(text.data(), 10, value.get_mpz_t());
+  const size_t length = sgn(value) == 0 ? 0 : text.find('\0');
+  assert(length <= width);
+  std::fill(out, out + width - length, '0');
+  std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length), out + width - length);
+}
+
+std::string DecimalText(const mpz_class& value) {
+  // mpz_sizeinbase may count one digit too many.
+  std::string digits(std::max<size_t>(mpz_sizeinbase(value.get_mpz_t(), 10), 1), '0');
+  DecimalInto(value, digits.data(), digits.size());
+  if (digits.size() > 1 && digits.front() == '0') digits.erase(0, 1);
+  return digits;
 }
 
 }  // namespace tesselon::limbs

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gmpxx.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,7 +11,9 @@ namespace tesselon::limbs {
 
 // Decimal digit strings as machine words: little-endian limbs of nine decimal
 // digits each (base 10^9). The digit procedures keep texts at their edges and
-// only their inner loops work on limbs.
+// only their inner loops work on limbs. Long products leave the decimal limbs
+// for GMP's binary integers, whose multiplication and decimal conversions are
+// sub-quadratic.
 inline constexpr uint32_t Base = 1000000000;
 inline constexpr int DigitsPerLimb = 9;
 using Limbs = std::vector<uint32_t>;
@@ -19,11 +23,28 @@ Limbs FromDigits(std::string_view digits);
 // Writes the value as exactly `width` digits, right-aligned with leading
 // zeros; digits beyond `width` are dropped.
 void ToDigits(const Limbs& value, char* out, size_t width);
-// The exact product; Karatsuba above a few dozen limbs.
+// The exact product: column-wise below a few dozen limbs, Karatsuba above,
+// binary (GMP) from some twenty-five thousand digits of the shorter operand.
 Limbs Multiply(const Limbs& a, const Limbs& b);
 // Removes leading zero limbs (the value 0 becomes an empty vector).
 void Trim(Limbs& value);
 // The value as a digit string without leading zeros ("0" for zero).
 std::string ToText(const Limbs& value);
+
+// The product of two digit texts written as exactly `width` digits,
+// right-aligned with leading zeros; `width` holds at least a.size() +
+// b.size() digits. A character that is not a digit counts as 0. The square
+// of a text is found as a square.
+void MultiplyTexts(std::string_view a, std::string_view b, char* out, size_t width);
+
+// Between digit texts and binary integers. Conversions of more than about two
+// million digits are split at powers of ten, with a look at the cancel flag
+// between the parts.
+// The value of a digit text; a character that is not a digit counts as 0.
+mpz_class BinaryOf(std::string_view digits);
+// The value, below 10^width, as exactly `width` digits with leading zeros.
+void DecimalInto(const mpz_class& value, char* out, size_t width);
+// A value of at least 0 as a digit string without leading zeros ("0" for 0).
+std::string DecimalText(const mpz_class& value);
 
 }  // namespace tesselon::limbs

@@ -9,7 +9,8 @@ namespace tesselon {
 // The exact product laid out as the schoolbook rows would leave it: 2 * LenA
 // + 1 characters, the LenA + LenB product digits right-aligned (leading zeros
 // of the operands kept as zeros), the top digit a space when it is 0, and
-// spaces to the left. The digits come from a limb product.
+// spaces to the left. The digits come from a limb product (binary for long
+// operands).
 void Engine::MultiplyDigits() {
   // Operand B is never longer than A + 1 (callers put the longer first); a
   // longer B widens the layout rather than writing outside it.
@@ -20,11 +21,10 @@ void Engine::MultiplyDigits() {
     const auto digitsOf = [](const std::string* text, int32_t len) {
       return std::string_view(*text).substr(0, static_cast<size_t>(len));
     };
-    const limbs::Limbs value = limbs::Multiply(limbs::FromDigits(digitsOf(RefA, LenA)),
-                                               limbs::FromDigits(digitsOf(RefB, LenB)));
     const size_t digits = static_cast<size_t>(LenA) + static_cast<size_t>(LenB);
     const size_t first = product.size() - digits;
-    limbs::ToDigits(value, product.data() + first, digits);
+    limbs::MultiplyTexts(digitsOf(RefA, LenA), digitsOf(RefB, LenB), product.data() + first,
+                         digits);
     if (product[first] == '0') product[first] = ' ';
   }
   RegC = std::move(product);

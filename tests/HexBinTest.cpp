@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "functions/MathEngine.h"
 
@@ -151,6 +153,26 @@ TEST(HexBinResult, LongIntegersMatchLongDivision) {
   }
   for (const std::string& integer : integers) {
     EXPECT_EQ(Hex(integer), HexByLongDivision(integer)) << integer.size() << " digits";
+  }
+}
+
+// The value of a decimal or hexadecimal digit text modulo a prime.
+uint64_t Residue(std::string_view digits, uint64_t base, uint64_t p) {
+  uint64_t r = 0;
+  for (const char c : digits) {
+    r = (r * base + static_cast<uint64_t>(c <= '9' ? c - '0' : c - 'A' + 10)) % p;
+  }
+  return r;
+}
+
+TEST(HexBinResult, IntegersBeyondAConversionPartKeepTheirResidues) {
+  std::mt19937 random(11);
+  const std::string integer = RandomDigits(random, (size_t{1} << 21) + 1001, '5');
+  const std::string hex = Hex(integer);
+  ASSERT_EQ(hex.find_first_not_of("0123456789ABCDEF", 1), std::string::npos);
+  ASSERT_NE(hex[1], '0');
+  for (const uint64_t p : {1000000007u, 2147483647u}) {
+    EXPECT_EQ(Residue(std::string_view(hex).substr(1), 16, p), Residue(integer, 10, p));
   }
 }
 

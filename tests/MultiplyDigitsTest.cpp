@@ -1,8 +1,11 @@
 // The limb product against the schoolbook rows written out digit by digit,
 // on every size pair up to a bound and across the Karatsuba threshold, with
-// operands full of runs of 0 and 9 to stress the carries.
+// operands full of runs of 0 and 9 to stress the carries; long products
+// (binary, with conversions split in parts) against closed forms and
+// residues.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -92,6 +95,53 @@ TEST(MultiplyDigits, AllNinesCarryThroughEveryLimb) {
   for (size_t len : {9u, 10u, 81u, 400u, 999u}) {
     const std::string nines(len, '9');
     ASSERT_EQ(Multiply(nines, nines), SchoolbookRows(nines, nines)) << len;
+  }
+}
+
+// (10^n - 1)(10^m - 1) = 10^(n+m) - 10^n - 10^m + 1, n >= m >= 1, with
+// `zeros` leading zeros of A, in the layout of MultiplyDigits: LenA + LenB
+// digits right-aligned in 2 LenA + 1 characters, the top one a space when 0.
+std::string NinesProduct(size_t n, size_t m, size_t zeros) {
+  const size_t width = 2 * (zeros + n) + 1;
+  std::string text = std::string(width - n - m, ' ') + std::string(m - 1, '9') + "8" +
+                     std::string(n - m, '9') + std::string(m - 1, '0') + "1";
+  const size_t top = width - (zeros + n + m);
+  if (zeros > 0) text.replace(top, zeros, " " + std::string(zeros - 1, '0'));
+  return text;
+}
+
+TEST(MultiplyDigits, LongNinesMatchTheirClosedForm) {
+  const size_t half = size_t{1} << 20;  // a square of more digits is converted in parts
+  const struct {
+    size_t n, m, zeros;
+  } cases[] = {{25200, 25200, 0},  {30001, 25300, 0},       {40000, 27000, 5},
+               {200000, 26000, 0}, {half + 7, half + 7, 0}, {300000, 30000, 2}};
+  for (const auto& c : cases) {
+    const std::string a = std::string(c.zeros, '0') + std::string(c.n, '9');
+    const std::string b(c.m, '9');
+    ASSERT_TRUE(Multiply(a, b) == NinesProduct(c.n, c.m, c.zeros)) << c.n << " x " << c.m;
+  }
+}
+
+uint64_t Residue(const std::string& text, uint64_t p) {
+  uint64_t r = 0;
+  for (const char c : text) r = (r * 10 + (c == ' ' ? 0 : static_cast<uint64_t>(c - '0'))) % p;
+  return r;
+}
+
+TEST(MultiplyDigits, LongRandomProductsKeepTheirResidues) {
+  std::mt19937 rng = SeededRng();
+  const size_t sizes[][2] = {{30000, 30000}, {60000, 26000}, {50000, 50000}};
+  for (const auto& [la, lb] : sizes) {
+    const std::string a = RandomOperand(rng, la);
+    const std::string b = la == lb ? a : RandomOperand(rng, lb);  // equal sizes: a square
+    const std::string c = Multiply(a, b);
+    ASSERT_EQ(c.size(), 2 * la + 1);
+    ASSERT_EQ(c.find_first_not_of(' '), c[la - lb + 1] == ' ' ? la - lb + 2 : la - lb + 1);
+    ASSERT_EQ(c.find_first_not_of("0123456789", la - lb + 2), std::string::npos);
+    for (const uint64_t p : {1000000007u, 998244353u, 2147483647u}) {
+      ASSERT_EQ(Residue(c, p), Residue(a, p) * Residue(b, p) % p) << la << " x " << lb;
+    }
   }
 }
 
