@@ -88,6 +88,17 @@ std::string Engine::Product(std::string a, std::string b) {
   return RegC;
 }
 
+void Engine::CheckedReciprocalOf(std::string text, int32_t newtonSteps) {
+  constexpr int32_t FunctionOpCode = 5;
+  constexpr int32_t CheckAndCut = 3;
+  LoadA(std::move(text));
+  OpCode = FunctionOpCode;
+  NewtonSteps = newtonSteps;
+  CheckMode = CheckAndCut;
+  Reciprocal();
+  OpCode = 1;
+}
+
 std::string Engine::Cut(std::string_view text, int32_t k) {
   return std::string(text.substr(0, static_cast<size_t>(std::max(k, 0))));
 }

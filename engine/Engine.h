@@ -12,6 +12,11 @@ inline constexpr std::string_view ErrorText = "Ungültige Eingabe !";
 inline constexpr std::string_view NegativeSuffix = " (Negativ)";
 inline constexpr std::string_view ZeroSuffix = " (Null)";
 
+// A message, alone or with its suffix, is never signed, cut or converted.
+inline bool IsMessage(std::string_view text) {
+  return text.starts_with(ErrorText);
+}
+
 // How an evaluation ended: a text in RegC to be shown, a value stored into
 // Memory, or nothing at all.
 enum class Answer { None, Shown, Stored };
@@ -89,6 +94,10 @@ class Engine : public WorkRegisters {
   void SubtractOperands(bool largerFirst = false);
   // The product RegA x RegB of two number texts, tidied ("multiply, tidy").
   std::string Product(std::string a, std::string b);
+  // RegC = 1 / text with the check on, VerifiedLen the characters it
+  // confirms. OpCode 5 keeps operand B out of the sign split while the
+  // reciprocal runs; OpCode is 1 afterwards.
+  void CheckedReciprocalOf(std::string text, int32_t newtonSteps);
 
   // "cut to k": the first k characters (all of them when shorter).
   static std::string Cut(std::string_view text, int32_t k);

@@ -42,14 +42,9 @@ void MathEngine::AreaSineCosine() {
     RegC = Cut(RegC, AreaLength);
     return;
   }
-  LoadA(Cut(radicand, AreaLength));
-  LoadB("0.5");
-  OpCode = 1;
-  SignA = 0;
-  SignB = 0;
   Precision = AreaPrecision;
   NewtonSteps = AreaNewtonSteps;
-  Power();
+  RootOf(Cut(radicand, AreaLength), "0.5");
   const std::string root = Cut(RegC, AreaLength);
   Logarithm(*this, Cut(Sum(*this, root, Cut(x, AreaLength)), AreaLength));
   RegC = Cut(RegC, AreaLength);
@@ -60,12 +55,7 @@ void MathEngine::AreaTangentCotangent() {
   const std::string onePlusX = Sum(*this, x, "1");
   const std::string denominator =
       VariantFlag == 1 ? TidiedDifference(*this, "1", x) : TidiedDifference(*this, x, "1");
-  LoadA(denominator);
-  OpCode = 5;
-  NewtonSteps = AreaNewtonSteps;
-  CheckMode = 3;
-  Reciprocal();
-  OpCode = 1;
+  CheckedReciprocalOf(denominator, AreaNewtonSteps);
   Logarithm(*this, Cut(Product(WithoutLeadingBlanks(RegC), onePlusX), VerifiedLen));
   RegC = Cut(Product(RegC, "0.5"), VerifiedLen - HalfLogMargin);
 }

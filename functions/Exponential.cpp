@@ -28,19 +28,6 @@ int32_t ProductsAfterOneMoreHalving(int32_t products) {
   return static_cast<int32_t>(std::min<int64_t>(2 * int64_t{products} + 1, MostProducts));
 }
 
-// 1/n! truncated to precision - 2 decimals: the first precision - 1
-// characters of the table entry with its understood point after the "0".
-std::string ReciprocalFactorial(int n, int32_t precision) {
-  return PrefixWithPoint(FactorialEntry(n), precision - 1, precision - 2);
-}
-
-// Characters before the first significant digit of a digit string; all of
-// `whenNone` when it has none.
-int32_t LeadingInsignificant(const std::string& digits, int32_t whenNone) {
-  const size_t first = digits.find_first_of("123456789");
-  return first == std::string::npos ? whenNone : static_cast<int32_t>(first);
-}
-
 // e^x has more than x log10(e) integer digits, and x is at least 10^(n-1)
 // when its integer part has n significant digits. When that bound already
 // exceeds the precision (by a margin for the cuts of the power-up loop), no

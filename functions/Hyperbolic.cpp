@@ -16,10 +16,6 @@ constexpr int32_t QuotientNewtonSteps = 4;
 // quotient's own reciprocal would then carry that short tail on unseen.
 constexpr int32_t QuotientExponentialNewtonSteps = 5;
 
-bool IsMessage(const std::string& text) {
-  return text == ErrorText;
-}
-
 // E = e^|x| for x in RegA, cut to the characters the series vouches for; the
 // message where its integer part would not fit.
 std::string ExponentialOfX(MathEngine& e) {
@@ -31,12 +27,7 @@ std::string ExponentialOfX(MathEngine& e) {
 // 1/E, checked: VerifiedLen becomes the characters it confirms.
 std::string ReciprocalOf(MathEngine& e, const std::string& exponential, int32_t steps) {
   e.SignA = 0;
-  e.LoadA(exponential);
-  e.OpCode = 5;
-  e.NewtonSteps = steps;
-  e.CheckMode = 3;
-  e.Reciprocal();
-  e.OpCode = 1;
+  e.CheckedReciprocalOf(exponential, steps);
   return e.RegC;
 }
 

@@ -27,27 +27,11 @@ bool UsesComplement(std::string_view x) {
   return x.substr(std::min<size_t>(2, x.size()), 2) >= "75";
 }
 
-// RegC = root of a positive text, by Power with the exponent 0.5.
-void SquareRoot(MathEngine& e, std::string radicand) {
-  e.LoadA(std::move(radicand));
-  e.LoadB("0.5");
-  e.SignA = 0;
-  e.SignB = 0;
-  e.OpCode = 1;
-  e.Power();
-}
-
 // y = sqrt(1 - x^2), the sine of the complementary angle.
 std::string ComplementSine(MathEngine& e, const std::string& x) {
   const std::string rest = Difference(e, "1", e.Product(x, x));
-  SquareRoot(e, Engine::Cut(rest, SeriesLength));
+  e.RootOf(Engine::Cut(rest, SeriesLength), "0.5");
   return Engine::Cut(e.RegC, SeriesLength);
-}
-
-// Characters of a digit string before its first significant digit; all of
-// them when there is none.
-int32_t LeadingZeros(const std::string& digits) {
-  return static_cast<int32_t>(std::min(digits.find_first_not_of('0'), digits.size()));
 }
 
 }  // namespace
@@ -81,7 +65,7 @@ void MathEngine::ArcSine() {
   }
   // RegB still holds the last term of the sum, in digit form and padded to
   // the sum's fraction.
-  VerifiedLen = LeadingZeros(RegB);
+  VerifiedLen = LeadingInsignificant(RegB, static_cast<int32_t>(RegB.size()));
   if (complement) {
     sum = Difference(*this, PrefixWithPoint(ConstPiOver2, SeriesLength - 1, SeriesLength - 2), sum);
   }
@@ -103,7 +87,7 @@ void MathEngine::ArcTangent() {
   Precision = RootPrecision;
   NewtonSteps = SeriesNewtonSteps;
   if (KeepsIntegerPart(onePlusSquare, SeriesLength)) {
-    SquareRoot(*this, Cut(onePlusSquare, SeriesLength));
+    RootOf(Cut(onePlusSquare, SeriesLength), "0.5");
     LoadA(Cut(RegC, VerifiedLen));
   } else {
     // From |x| = 10^50 on the cut would fall inside the integer part of

@@ -21,6 +21,9 @@ class MathEngine : public Engine {
   void DecimalLog();
   // Powers and roots (functions/Power.cpp).
   void Power();
+  // RegC = radicand^exponent of a positive radicand through Power, both
+  // signs cleared; Precision and NewtonSteps are the caller's.
+  void RootOf(std::string radicand, std::string exponent);
   // n! exactly (functions/Factorial.cpp).
   void Factorial();
   // True when the first k characters of a number text hold its whole integer

@@ -66,6 +66,15 @@ std::optional<std::string> ExactPower(std::string_view base, std::string_view ex
 
 }  // namespace
 
+void MathEngine::RootOf(std::string radicand, std::string exponent) {
+  LoadA(std::move(radicand));
+  LoadB(std::move(exponent));
+  SignA = 0;
+  SignB = 0;
+  OpCode = 1;
+  Power();
+}
+
 void MathEngine::Power() {
   PowerExponent = RegB;
   const uint8_t exponentSign = SignB;

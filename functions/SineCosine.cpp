@@ -15,12 +15,6 @@ namespace {
 constexpr int32_t FirstSubtractedPower = 3;
 constexpr int32_t LastSubtractedPower = 75;
 
-// 1/n! from the table: its first Precision - 1 characters read with
-// Precision - 2 decimals.
-std::string FactorialFactor(int32_t n, int32_t precision) {
-  return PrefixWithPoint(FactorialEntry(n), precision - 1, precision - 2);
-}
-
 int32_t SignificantDigits(const std::string& text, int32_t count) {
   const std::string head = Engine::Cut(text, count);
   return static_cast<int32_t>(
@@ -41,12 +35,12 @@ void SumSineSeries(MathEngine& e) {
        e.SeriesIndex += 4) {
     CheckCancelled();
     power = Multiplied(e, rSquared, Engine::Cut(power, p));
-    std::string term = e.Product(power, FactorialFactor(e.SeriesIndex, p));
+    std::string term = e.Product(power, ReciprocalFactorial(e.SeriesIndex, p));
     sum = Engine::Cut(TidiedDifference(e, sum, Engine::Cut(term, p)), p);
     // The power is left uncut here: the added term is formed from the full
     // product.
     power = Multiplied(e, rSquared, power);
-    term = e.Product(power, FactorialFactor(e.SeriesIndex + 2, p));
+    term = e.Product(power, ReciprocalFactorial(e.SeriesIndex + 2, p));
     const int32_t digits = SignificantDigits(term, p);
     if (digits == 0) break;
     e.TermDigits = digits;

@@ -35,12 +35,7 @@ std::string CosineFromSine(MathEngine& e, const std::string& sine, int32_t lengt
   const std::string rest = Engine::Cut(TidiedDifference(e, "1", square, true), length);
   e.Precision = RootPrecision;
   e.NewtonSteps = RootNewtonSteps;
-  e.OpCode = 1;
-  e.LoadA(rest);
-  e.LoadB("0.5");
-  e.SignA = 0;
-  e.SignB = 0;
-  e.Power();
+  e.RootOf(rest, "0.5");
   return Engine::Cut(e.RegC, length);
 }
 

@@ -3,6 +3,7 @@
 // Steps shared by the angle, circular, hyperbolic and area procedures: the
 // recurring "multiply", "add", "subtract" and "tidy" of a pair of texts, and
 // the constant prefixes read with their understood point.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,6 +22,20 @@ inline std::string PrefixWithPoint(std::string_view bare, int32_t length, int32_
   std::string text(bare.substr(0, static_cast<size_t>(length)));
   text.insert(text.size() - static_cast<size_t>(decimals), 1, '.');
   return text;
+}
+
+// 1/n! truncated to precision - 2 decimals: the first precision - 1
+// characters of the table entry with its understood point after the "0".
+inline std::string ReciprocalFactorial(int32_t n, int32_t precision) {
+  return PrefixWithPoint(FactorialEntry(n), precision - 1, precision - 2);
+}
+
+// Characters before the first significant digit of a digit string,
+// `whenNone` when it has none. The last term of a series read this way
+// bounds the characters its sum can vouch for.
+inline int32_t LeadingInsignificant(std::string_view digits, int32_t whenNone) {
+  const size_t first = digits.find_first_of("123456789");
+  return first == std::string_view::npos ? whenNone : static_cast<int32_t>(first);
 }
 
 // pi/2 as the reduction and the cosine take it: 124 characters, 123

@@ -64,10 +64,7 @@ std::string CubeRootExponent(int32_t precision) {
 void RootOfX(MathEngine& e, std::string exponent) {
   e.Precision = PowerPrecision;
   e.NewtonSteps = PowerNewtonSteps;
-  e.RegB = std::move(exponent);
-  e.SignB = 0;
-  e.OpCode = 1;
-  e.Power();
+  e.RootOf(e.RegA, std::move(exponent));
   SnapResult(e);
 }
 
@@ -224,11 +221,7 @@ void FrontEnd::PressExp(int) {
   e.Exponential();
   if (e.SignC == 1 && !IsMessage(e.RegC)) {
     e.SignA = 0;
-    e.LoadA(e.RegC);
-    e.OpCode = FunctionOpCode;
-    e.NewtonSteps = ExpNewtonSteps;
-    e.CheckMode = 3;
-    e.Reciprocal();
+    e.CheckedReciprocalOf(e.RegC, ExpNewtonSteps);
   }
   ShowChecked(ExactFunction::Exp);
 }

@@ -27,11 +27,6 @@ inline bool OperandIsOne(MathEngine& e, std::string& text) {
   return e.OneFlag == 1;
 }
 
-// A message is never signed or converted.
-inline bool IsMessage(const std::string& text) {
-  return text.starts_with(ErrorText);
-}
-
 // The function keys snap their results at a run of 90 zeros or nines; the
 // power operation at a shorter run.
 inline constexpr int32_t FunctionSnapRun = 90;
