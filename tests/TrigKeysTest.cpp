@@ -98,10 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
         ResultRow{{"X=1.5", "ASin"}, Error}, ResultRow{{"X=0", "ACos"}, PiOver2},
         ResultRow{{"X=1", "ACos"}, "0"}, ResultRow{{"X=-1", "ACos"}, Pi},
         ResultRow{{"X=2", "ACos"}, Error},
-        ResultRow{
-            {"X=-0.5", "ACos"},
-            // pi - arccos 0.5: pi's longer tail is cut to the arccosine's true digits.
-            "2.0943951023931954923084289221863352561314462662500705473166297282052109375242"},
+        ResultRow{{"X=-0.5", "ACos"},
+                  // pi - arccos 0.5: pi's longer tail is cut to the arccosine's true digits.
+                  "2.0943951023931954923084289221863352561314462662500705473166297282052109375242"},
         ResultRow{{"X=1", "ATan"}, PiOver4}, ResultRow{{"X=-1", "ATan"}, "-" + PiOver4},
         ResultRow{{"X=0", "ATan"}, "0"}, ResultRow{{"X=1", "ACot"}, PiOver4},
         // 3pi/4 cut to 100 characters ends in 0, which the display drops.
