@@ -16,10 +16,15 @@ namespace tesselon {
 
 namespace {
 
-// How much of a long text the field shows at each end: the sign, the
-// integer part and the point at the front, the last digits at the back.
-constexpr qsizetype ShownHead = 40;
-constexpr qsizetype ShownTail = 20;
+// A long text is shown whole in the field's width, so that its beginning
+// (sign, integer part, point) and its end are both in sight wherever the
+// caret is: two thirds of the room left beside the count go to the
+// beginning, one third to the end.
+constexpr int ShownEnds = 3;
+constexpr int ShownHeadParts = 2;
+// The line edit's frame and inner margins, and the caret.
+constexpr int FieldChrome = 12;
+constexpr int FewestShownCharacters = 6;
 
 QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -27,14 +32,6 @@ QString fromUtf8(std::string_view text) {
 
 std::string toUtf8(const QString& text) {
   return text.toUtf8().toStdString();
-}
-
-QString abridged(const std::string& text) {
-  const std::string_view whole = text;
-  return QStringLiteral("%1 \u2026 %2 characters \u2026 %3")
-      .arg(fromUtf8(whole.substr(0, ShownHead)),
-           QLocale(QLocale::English).toString(static_cast<qulonglong>(whole.size())),
-           fromUtf8(whole.substr(whole.size() - ShownTail)));
 }
 
 bool isAsciiDigit(QChar c) {
@@ -147,11 +144,26 @@ void QtNumberField::showWhole(std::string text) {
   abridged_ = static_cast<qsizetype>(text.size()) > LongText;
   if (abridged_) {
     whole_ = std::move(text);
-    setText(abridged(whole_));
+    setText(abridgedForm());
   } else {
     whole_.clear();
     setText(fromUtf8(text));
   }
+}
+
+QString QtNumberField::abridgedForm() const {
+  const std::string_view text = whole_;
+  const QString count =
+      QStringLiteral(" \u2026 %1 characters \u2026 ")
+          .arg(QLocale(QLocale::English).toString(static_cast<qulonglong>(text.size())));
+  const QFontMetrics metrics = fontMetrics();
+  const int room = width() - FieldChrome - metrics.horizontalAdvance(count);
+  const int shown =
+      std::max(room / metrics.horizontalAdvance(QLatin1Char('0')), FewestShownCharacters);
+  const int head = shown * ShownHeadParts / ShownEnds;
+  const size_t tail = static_cast<size_t>(shown - head);
+  return fromUtf8(text.substr(0, static_cast<size_t>(head))) + count +
+         fromUtf8(text.substr(text.size() - tail));
 }
 
 void QtNumberField::replaceByUser(std::string text) {

@@ -61,6 +61,9 @@ class QtNumberField final : public QLineEdit {
 
  private:
   void showWhole(std::string text);
+  // The beginning and end of the long text with the count between, as wide
+  // as the field.
+  QString abridgedForm() const;
   void replaceByUser(std::string text);
   void editAbridged(const std::function<void(std::string&)>& edit);
   void pasteCleaned(const QString& pasted);
