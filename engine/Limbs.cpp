@@ -51,6 +51,23 @@ void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb
   out[na + nb - 1] = static_cast<uint32_t>(column);
 }
 
+// out[0, 2n) = a * a, column by column like the product, each product of two
+// different limbs taken once and doubled.
+void SquareBasecase(const uint32_t* a, size_t n, uint32_t* out) {
+  Wide column = 0;
+  for (size_t k = 0; k + 1 < 2 * n; ++k) {
+    Wide pairs = 0;
+    size_t i = k >= n ? k - n + 1 : 0;
+    for (; i < k - i; ++i) pairs += static_cast<uint64_t>(a[i]) * a[k - i];
+    column += 2 * pairs;
+    if (i == k - i) column += static_cast<uint64_t>(a[i]) * a[i];
+    const auto high = static_cast<uint64_t>(column / Base);
+    out[k] = static_cast<uint32_t>(column - static_cast<Wide>(high) * Base);
+    column = high;
+  }
+  out[2 * n - 1] = static_cast<uint32_t>(column);
+}
+
 // target[0, n) += source[0, m), m <= n; the final carry must fit in target.
 void AddInto(uint32_t* target, size_t n, const uint32_t* source, size_t m) {
   uint32_t carry = 0;
@@ -101,9 +118,11 @@ void MultiplyUnbalanced(const uint32_t* a, size_t na, const uint32_t* b, size_t 
   }
 }
 
-// (a1 B^m + a0)(b1 B^m + b0) from three half-size products.
+// (a1 B^m + a0)(b1 B^m + b0) from three half-size products; of a square,
+// three half-size squares.
 void MultiplyKaratsuba(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
   CheckCancelled();
+  const bool square = a == b && na == nb;
   const size_t m = na / 2;
   const size_t nb0 = std::min(m, nb);
   std::vector<uint32_t> z0(m + nb0), z2(na - m + nb - nb0);
@@ -118,7 +137,7 @@ void MultiplyKaratsuba(const uint32_t* a, size_t na, const uint32_t* b, size_t n
   const size_t lsa = Significant(sa.data(), sa.size());
   const size_t lsb = Significant(sb.data(), sb.size());
   std::vector<uint32_t> z1(lsa + lsb + 1, 0);
-  MultiplyInto(sa.data(), lsa, sb.data(), lsb, z1.data());
+  MultiplyInto(sa.data(), lsa, square ? sa.data() : sb.data(), lsb, z1.data());
   SubtractFrom(z1.data(), z1.size(), z0.data(), Significant(z0.data(), z0.size()));
   SubtractFrom(z1.data(), z1.size(), z2.data(), Significant(z2.data(), z2.size()));
 
@@ -137,7 +156,11 @@ void MultiplyInto(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, ui
   if (nb == 0) {
     std::fill(out, out + na, 0u);
   } else if (nb < KaratsubaThreshold) {
-    MultiplyBasecase(a, na, b, nb, out);
+    if (a == b && na == nb) {
+      SquareBasecase(a, na, out);
+    } else {
+      MultiplyBasecase(a, na, b, nb, out);
+    }
   } else if (na >= 2 * nb) {
     MultiplyUnbalanced(a, na, b, nb, out);
   } else {
@@ -198,7 +221,12 @@ Limbs Multiply(const Limbs& a, const Limbs& b) {
     return FromDigits(product);
   }
   Limbs product(a.size() + b.size());
-  if (na > 0 && nb > 0) MultiplyInto(a.data(), na, b.data(), nb, product.data());
+  // Equal operands go in as one, so that the product is found as a square.
+  const bool square =
+      na == nb && std::equal(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(na), b.begin());
+  if (na > 0 && nb > 0) {
+    MultiplyInto(a.data(), na, square ? a.data() : b.data(), nb, product.data());
+  }
   return product;
 }
 

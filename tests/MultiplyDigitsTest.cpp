@@ -1,8 +1,8 @@
 // The limb product against the schoolbook rows written out digit by digit,
-// on every size pair up to a bound and across the Karatsuba threshold, with
-// operands full of runs of 0 and 9 to stress the carries; long products
-// (binary, with conversions split in parts) against closed forms and
-// residues.
+// on every size pair up to a bound and across the Karatsuba threshold,
+// squares included, with operands full of runs of 0 and 9 to stress the
+// carries; long products (binary, with conversions split in parts) against
+// closed forms and residues.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -77,17 +77,22 @@ TEST(MultiplyDigits, MatchesSchoolbookOnEverySmallSizePair) {
       const std::string b = RandomOperand(rng, lb);
       ASSERT_EQ(Multiply(a, b), SchoolbookRows(a, b)) << a << " x " << b;
     }
+    const std::string a = RandomOperand(rng, la);
+    ASSERT_EQ(Multiply(a, a), SchoolbookRows(a, a)) << a << " squared";
   }
 }
 
 TEST(MultiplyDigits, MatchesSchoolbookAcrossKaratsubaSizes) {
   std::mt19937 rng = SeededRng();
-  const size_t sizes[][2] = {{361, 361},  {400, 399},   {1000, 1001}, {1500, 700},
-                             {2000, 360}, {2500, 2499}, {4000, 9},    {3001, 1999}};
+  const size_t sizes[][2] = {{361, 361},   {400, 399}, {1000, 1001}, {1500, 700}, {2000, 360},
+                             {2500, 2499}, {4000, 9},  {3001, 1999}, {1999, 1999}};
   for (const auto& [la, lb] : sizes) {
     const std::string a = RandomOperand(rng, la);
     const std::string b = RandomOperand(rng, lb);
     ASSERT_EQ(Multiply(a, b), SchoolbookRows(a, b)) << la << " x " << lb;
+    if (la == lb) {
+      ASSERT_EQ(Multiply(a, a), SchoolbookRows(a, a)) << la << " squared";
+    }
   }
 }
 
