@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/Cancellation.h"
 #include "functions/ConstantTables.h"
@@ -34,6 +35,31 @@ std::string ComplementSine(MathEngine& e, const std::string& x) {
   return Engine::Cut(e.RegC, SeriesLength);
 }
 
+// The series' coefficients (1 3 ... (2n-3)) / (2 4 ... (2n-2)) / (2n-1), for
+// n = 2 .. 125, as every press would form them: the reciprocal of the even
+// product times (2n - 1), unchecked, times the odd product. They depend on
+// nothing a key enters, so they are formed once, on an engine of their own.
+const std::vector<std::string>& SeriesCoefficients() {
+  static const std::vector<std::string> coefficients = [] {
+    MathEngine e;
+    e.Precision = SeriesPrecision;
+    e.NewtonSteps = SeriesNewtonSteps;
+    e.CheckMode = 0;
+    std::vector<std::string> table(LastSeriesIndex + 1);
+    std::string odd = "1";
+    std::string even = "1";
+    for (int32_t n = 2; n <= LastSeriesIndex; ++n) {
+      odd = Multiplied(e, odd, std::to_string(2 * n - 3));
+      even = Multiplied(e, even, std::to_string(2 * n - 2));
+      e.LoadA(Multiplied(e, even, std::to_string(2 * n - 1)));
+      e.Reciprocal();
+      table[static_cast<size_t>(n)] = e.Product(e.RegC, odd);
+    }
+    return table;
+  }();
+  return coefficients;
+}
+
 }  // namespace
 
 // arcsin y = y + (1/2) y^3/3 + (1 3)/(2 4) y^5/5 + ... up to y^249. The last
@@ -47,19 +73,14 @@ void MathEngine::ArcSine() {
   // check can move the last term's first significant digit, and with it the
   // result's length, one character past what the sum can vouch for.
   CheckMode = 0;
+  const std::vector<std::string>& coefficients = SeriesCoefficients();
   const std::string ySquared = Cut(Multiplied(*this, y, y), SeriesLength);
   std::string sum = y;
   std::string power = y;
-  std::string odd = "1";
-  std::string even = "1";
   for (SeriesIndex = 2; SeriesIndex <= LastSeriesIndex; ++SeriesIndex) {
     CheckCancelled();
     power = Cut(Product(power, ySquared), SeriesLength);
-    odd = Multiplied(*this, odd, std::to_string(2 * SeriesIndex - 3));
-    even = Multiplied(*this, even, std::to_string(2 * SeriesIndex - 2));
-    LoadA(Multiplied(*this, even, std::to_string(2 * SeriesIndex - 1)));
-    Reciprocal();
-    const std::string coefficient = Product(RegC, odd);
+    const std::string& coefficient = coefficients[static_cast<size_t>(SeriesIndex)];
     const std::string term = Multiplied(*this, power, coefficient);
     sum = Cut(TidiedSum(*this, sum, Cut(term, SeriesLength)), SeriesLength);
   }
