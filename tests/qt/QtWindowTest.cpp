@@ -417,46 +417,34 @@ void QtWindowTest::typingStillGoesIntoTheFields() {
 // minus typed first is the sign.
 void QtWindowTest::typedOperatorsPressTheirKeys_data() {
   QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("keypad");
   QTest::addColumn<QString>("x");
   QTest::addColumn<QString>("label");
   QTest::addColumn<QString>("result");
-  QTest::newRow("plus") << "7+3"
-                        << "7"
-                        << "Add"
-                        << "10";
-  QTest::newRow("minus after digits") << "9-4"
-                                      << "9"
-                                      << "Sub"
-                                      << "5";
-  QTest::newRow("leading minus is the sign") << "-2-3"
-                                             << "-2"
-                                             << "Sub"
-                                             << "-5";
-  QTest::newRow("asterisk") << "6*7"
-                            << "6"
-                            << "Mul"
-                            << "42";
-  QTest::newRow("times sign") << "6\u00d77"
-                              << "6"
-                              << "Mul"
-                              << "42";
-  QTest::newRow("slash") << "8/2"
-                         << "8"
-                         << "Div"
-                         << "4";
-  QTest::newRow("division sign") << "8\u00f72"
-                                 << "8"
-                                 << "Div"
-                                 << "4";
+  // clang-format off
+  QTest::newRow("plus") << "7+3" << false << "7" << "Add" << "10";
+  QTest::newRow("minus after digits") << "9-4" << false << "9" << "Sub" << "5";
+  QTest::newRow("leading minus is the sign") << "-2-3" << false << "-2" << "Sub" << "-5";
+  QTest::newRow("asterisk") << "6*7" << false << "6" << "Mul" << "42";
+  QTest::newRow("times sign") << "6\u00d77" << false << "6" << "Mul" << "42";
+  QTest::newRow("slash") << "8/2" << false << "8" << "Div" << "4";
+  QTest::newRow("division sign") << "8\u00f72" << false << "8" << "Div" << "4";
+  QTest::newRow("keypad") << "-9*3" << true << "-9" << "Mul" << "-27";
+  // clang-format on
 }
 
 void QtWindowTest::typedOperatorsPressTheirKeys() {
   QFETCH(QString, typed);
+  QFETCH(bool, keypad);
   QFETCH(QString, x);
   QFETCH(QString, label);
   QFETCH(QString, result);
   for (const QChar c : typed) {
-    QTest::keyClicks(QApplication::focusWidget(), QString(c));
+    if (keypad) {
+      QTest::keyClick(QApplication::focusWidget(), c.toLatin1(), Qt::KeypadModifier);
+    } else {
+      QTest::keyClicks(QApplication::focusWidget(), QString(c));
+    }
     settle();
   }
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -794,6 +782,8 @@ void QtWindowTest::viewerShowsTheWholeNumber() {
   (*copy)->click();
   QCOMPARE(QGuiApplication::clipboard()->text(), second);
   viewer->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(toolkit_->window()->findChild<QWidget*>(QtNumberViewer::ObjectName) == nullptr);
   QTest::keyClick(field(control::OperandX), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
   QVERIFY(toolkit_->window()->findChild<QWidget*>(QtNumberViewer::ObjectName) != nullptr);
 }
