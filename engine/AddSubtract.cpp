@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/Assert.h"
 #include "engine/Engine.h"
 
 namespace tesselon {
@@ -10,6 +11,8 @@ namespace {
 // A digit's value is the low four bits of its character, so a space (and any
 // position outside the text) counts as 0.
 int DigitAt(const std::string& text, int32_t i) {
+  ASSERT(i < 0 || i >= static_cast<int32_t>(text.size()) || text[static_cast<size_t>(i)] == ' ' ||
+         (text[static_cast<size_t>(i)] >= '0' && text[static_cast<size_t>(i)] <= '9'));
   return i >= 0 && i < static_cast<int32_t>(text.size()) ? text[static_cast<size_t>(i)] & 15 : 0;
 }
 
@@ -40,6 +43,7 @@ void Engine::AlignOperands() {
 // The sum has one character more than operand A: the final carry as "1", or
 // a space when there is none.
 void Engine::AddDigits() {
+  ASSERT(LenA == static_cast<int32_t>(RefA->size()) && LenB == static_cast<int32_t>(RefB->size()));
   const int32_t width = std::max(LenA, LenB);
   std::string sum(static_cast<size_t>(width) + 1, ' ');
   int carry = 0;
@@ -56,6 +60,8 @@ void Engine::AddDigits() {
 // Every position is written, leading zeros included; the caller guarantees
 // A >= B, so no borrow is left over.
 void Engine::SubtractDigits() {
+  ASSERT(LenA >= LenB);
+  ASSERT(LenA == static_cast<int32_t>(RefA->size()) && LenB == static_cast<int32_t>(RefB->size()));
   const int32_t width = std::max(LenA, LenB);
   std::string difference(static_cast<size_t>(width), ' ');
   int borrow = 0;

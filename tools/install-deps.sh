@@ -6,7 +6,7 @@ set -euo pipefail
 # The last line serves the test of the installed tree: desktop entry, AppStream
 # metadata, icon and manual page.
 packages=(build-essential cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
-          libgmp-dev libmpfr-dev nlohmann-json3-dev bc
+          libgmp-dev libmpfr-dev nlohmann-json3-dev bc clang-format-14
           xvfb xauth xdotool imagemagick
           desktop-file-utils appstream librsvg2-bin man-db)
 
