@@ -89,14 +89,12 @@ std::string Engine::Product(std::string a, std::string b) {
 }
 
 void Engine::CheckedReciprocalOf(std::string text, int32_t newtonSteps) {
-  constexpr int32_t FunctionOpCode = 5;
-  constexpr int32_t CheckAndCut = 3;
   LoadA(std::move(text));
-  OpCode = FunctionOpCode;
+  OpCode = opcode::Function;
   NewtonSteps = newtonSteps;
   CheckMode = CheckAndCut;
   Reciprocal();
-  OpCode = 1;
+  OpCode = opcode::Add;
 }
 
 std::string Engine::Cut(std::string_view text, int32_t k) {

@@ -14,39 +14,39 @@ bool Engine::PrepareEvaluation() {
   RefA = &RegA;
   RefB = &RegB;
   SignC = 0;
-  EnteredOp = OpCode == 2 ? 2 : 0;
+  EnteredOp = OpCode == opcode::Subtract ? opcode::Subtract : opcode::None;
   SplitSigns();
   // An operand that was only "-" has nothing left to compute with; the tidy
   // step below would otherwise turn it into 0.
   if (LenA == 0 || LenB == 0) return false;
   TidyA();
   TidyB();
-  if (OpCode < 4) RemovePoints();
+  if (OpCode < opcode::Divide) RemovePoints();
   return true;
 }
 
 Answer Engine::EvaluateFourFunctions() {
-  if (OpCode == 1) {
+  if (OpCode == opcode::Add) {
     if (SignA == SignB) {
       SignC = SignA;
     } else {
-      OpCode = 2;
+      OpCode = opcode::Subtract;
     }
-  } else if (OpCode == 2 && SignA != SignB) {
-    OpCode = 1;
+  } else if (OpCode == opcode::Subtract && SignA != SignB) {
+    OpCode = opcode::Add;
     SignC = SignA;
   }
   switch (OpCode) {
-    case 1:
+    case opcode::Add:
       EvaluateAddition();
       return Deliver();
-    case 2:
+    case opcode::Subtract:
       EvaluateSubtraction();
       return Deliver();
-    case 3:
+    case opcode::Multiply:
       EvaluateMultiplication();
       return Deliver();
-    case 4:
+    case opcode::Divide:
       EvaluateDivision();
       return Deliver();
     default:
@@ -77,7 +77,7 @@ void Engine::EvaluateAddition() {
     FracC = std::max(FracA, FracB);
   }
   InsertPointIfFraction();
-  SnapRun = 90;
+  SnapRun = FunctionSnapRun;
   SnapFraction();
   if (SignC == 1) RegC.insert(0, 1, '-');
 }
@@ -103,7 +103,7 @@ void Engine::EvaluateSubtraction() {
   }
   InsertPointIfFraction();
   TidyResult();
-  SnapRun = 90;
+  SnapRun = FunctionSnapRun;
   SnapFraction();
   if (SignC == 1) RegC.insert(0, 1, '-');
 }
@@ -114,7 +114,7 @@ void Engine::EvaluateMultiplication() {
   StripLeadingBlanks();
   FracC = FracA + FracB;
   InsertPointIfFraction();
-  SnapRun = 90;
+  SnapRun = FunctionSnapRun;
   SnapFraction();
   if (SignA != SignB) RegC.insert(0, 1, '-');
 }
@@ -140,9 +140,9 @@ void Engine::EvaluateDivision() {
     RegC = SignC == 1 ? "-" + HoldX : HoldX;
     return;
   }
-  Precision = 100;
-  NewtonSteps = 5;
-  CheckMode = 3;
+  Precision = DivisionPrecision;
+  NewtonSteps = DivisionNewtonSteps;
+  CheckMode = CheckAndCut;
   Reciprocal();
   LoadA(HoldX);
   LoadB(RegC);
@@ -154,7 +154,7 @@ void Engine::EvaluateDivision() {
   FracC = FracA + FracB;
   InsertPointIfFraction();
   TidyResult();
-  SnapRun = 90;
+  SnapRun = FunctionSnapRun;
   SnapUnlessZero();
   if (SignC == 1) RegC.insert(0, 1, '-');
 }

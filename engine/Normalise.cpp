@@ -41,7 +41,8 @@ void Engine::SplitSigns() {
     }
   };
   split(RegA, LenA, SignA);
-  if (OpCode != 5) split(RegB, LenB, SignB);
+  // OpCode says which operands to treat: see the codes of OpCode.
+  if (OpCode != opcode::Function) split(RegB, LenB, SignB);
 }
 
 // Blanks every character up to the first digit above zero or the character
@@ -108,7 +109,8 @@ void Engine::RemovePointB() {
 
 void Engine::RemovePoints() {
   RemovePointA();
-  if (OpCode <= 4) RemovePointB();
+  // The four operations and a procedure's Add take the point out of B too.
+  if (OpCode <= opcode::Divide) RemovePointB();
 }
 
 // With FracC = 0 the point lands after the last character (5 becomes 5.).

@@ -105,7 +105,7 @@ bool IsReciprocalOf(std::string_view y, std::string_view x) {
 // and the point of 1/m is moved back, so the quotient keeps its magnitude.
 void Engine::Reciprocal() {
   const int32_t savedOpCode = OpCode;
-  OpCode = 1;
+  OpCode = opcode::Add;
   const std::string x = RegA;
   const std::optional<int64_t> exponent = DecimalExponent(x);
   if (!exponent) {
@@ -124,7 +124,7 @@ void Engine::Reciprocal() {
     const std::string mantissa = ShiftPoint(x, -*exponent);
     NewtonReciprocal(mantissa, StartValue(mantissa, Precision).value_or("1"));
     RegC = ShiftPoint(RegC, -*exponent);
-    if (CheckMode == 3) VerifiedLen = static_cast<int32_t>(RegC.size());
+    if (CheckMode == CheckAndCut) VerifiedLen = static_cast<int32_t>(RegC.size());
   }
   OpCode = savedOpCode;
 }
@@ -177,7 +177,7 @@ void Engine::NewtonReciprocal(const std::string& x, const std::string& start) {
     InsertPoint();
     TidyResult();
   }
-  if (CheckMode == 3) CheckReciprocal(x);
+  if (CheckMode == CheckAndCut) CheckReciprocal(x);
 }
 
 // x y should read 0.999... or 1.000...: y is cut to the characters of that

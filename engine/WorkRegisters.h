@@ -5,6 +5,38 @@
 
 namespace tesselon {
 
+// The codes of OpCode. 1 to 4 are the operations of "=" on X and Y. The code
+// also tells SplitSigns and RemovePoints which operands to treat: every code
+// but Function treats operand B as well as A, so a procedure that works on
+// two operands sets Add first, and a function key sets Function so that
+// Operand Y is left as the user typed it.
+namespace opcode {
+inline constexpr int32_t None = 0;
+inline constexpr int32_t Add = 1;
+inline constexpr int32_t Subtract = 2;
+inline constexpr int32_t Multiply = 3;
+inline constexpr int32_t Divide = 4;
+inline constexpr int32_t Function = 5;
+inline constexpr int32_t Power = 6;
+}  // namespace opcode
+
+// CheckMode: Reciprocal checks x y and cuts y to the characters it confirms.
+inline constexpr int32_t CheckAndCut = 3;
+
+// SnapRun: a fraction of SnapRun + 1 equal zeros or nines snaps to the
+// neighbouring whole number. The four operations and the function keys snap
+// at 90; a power, which keeps only the shorter of its logarithm's and its
+// exponential's lengths, at 10; the angle display at 50; the pole tests of
+// tan and cot at 100.
+inline constexpr int32_t FunctionSnapRun = 90;
+inline constexpr int32_t PowerSnapRun = 10;
+inline constexpr int32_t AngleDisplaySnapRun = 50;
+inline constexpr int32_t PoleSnapRun = 100;
+
+// X / Y works its reciprocal of Y to 100 characters in five Newton steps.
+inline constexpr int32_t DivisionPrecision = 100;
+inline constexpr int32_t DivisionNewtonSteps = 5;
+
 // The one register set every digit procedure reads and writes. Numbers are
 // texts of ASCII digits with at most one point; the sign travels beside the
 // text in a sign byte. Procedures take no arguments: the caller loads the
@@ -29,9 +61,8 @@ struct RegisterValues {
   // Digits after the point of the result; AlignOperands leaves in it the
   // number of zeros it appended.
   int32_t FracC = 0;
-  // 0 none, 1 add, 2 subtract, 3 multiply, 4 divide, 5 one-operand function,
-  // 6 power.
-  int32_t OpCode = 0;
+  // One of the codes of namespace opcode above.
+  int32_t OpCode = opcode::None;
   // 2 when the last four-function evaluation was a subtraction as entered;
   // every exchange in AlignOperands reads it.
   int32_t EnteredOp = 0;
@@ -40,8 +71,8 @@ struct RegisterValues {
   int32_t NewtonSteps = 0;
   int32_t Precision = 0;
   int32_t VerifiedLen = 0;
-  // 3 makes Reciprocal check and cut its result; the logarithm series uses
-  // the same word as its term counter.
+  // CheckAndCut makes Reciprocal check and cut its result; the logarithm
+  // series uses the same word as its term counter.
   int32_t CheckMode = 0;
   int32_t PointIndex = 0;
   int32_t SnapRun = 0;

@@ -13,7 +13,6 @@ constexpr int32_t ReductionPrecision = 125;
 // sign included, and snaps a radian angle within 51 equal decimals of a
 // whole number of degrees (pi/2 typed to 60 digits shows as 90).
 constexpr int32_t AngleDisplayLength = 49;
-constexpr int32_t AngleDisplaySnapRun = 50;
 
 std::string Signed(const std::string& text, uint8_t sign) {
   return sign == 1 ? "-" + text : text;

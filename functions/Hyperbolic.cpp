@@ -50,10 +50,10 @@ void HyperbolicQuotient(MathEngine& e, int32_t numeratorVariant) {
   const std::string denominator =
       HalfSumOrDifference(e, exponential, reciprocal, 1 - numeratorVariant);
   e.LoadA(denominator);
-  e.OpCode = 5;
+  e.OpCode = opcode::Function;
   e.NewtonSteps = QuotientNewtonSteps;
   e.Reciprocal();
-  e.OpCode = 1;
+  e.OpCode = opcode::Add;
   e.RegC = Engine::Cut(e.Product(Engine::WithoutLeadingBlanks(e.RegC), numerator), e.VerifiedLen);
 }
 

@@ -116,10 +116,10 @@ void MathEngine::ArcTangent() {
     // far below the decimals the arccosine keeps.
     LoadA(x);
   }
-  CheckMode = 3;
+  CheckMode = CheckAndCut;
   Reciprocal();
   LoadA(Cut(RegC, VerifiedLen));
-  OpCode = 1;
+  OpCode = opcode::Add;
   ArcCosine();
   RegC = Cut(RegC, VerifiedLen - 2);
 }

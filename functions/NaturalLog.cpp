@@ -84,10 +84,10 @@ void SumSeries(MathEngine& e) {
   const std::string v2 = Multiplied(e, v, v);
   e.HoldX = u;
   e.LoadA(v);
-  e.CheckMode = 3;
+  e.CheckMode = CheckAndCut;
   e.Reciprocal();
   e.SeriesSum = "-" + e.Product(Engine::Cut(e.HoldX, e.VerifiedLen), e.RegC);
-  for (e.CheckMode = 3;; e.CheckMode += 2) {
+  for (e.CheckMode = CheckAndCut;; e.CheckMode += 2) {
     CheckCancelled();
     e.LoadA(e.NumPower);
     e.LoadB(u2);
@@ -108,7 +108,7 @@ void SumSeries(MathEngine& e) {
     e.TidyResult();
     const std::string term = Engine::Cut(e.RegC, e.VerifiedLen);
     if (term.find_first_of("123456789") == std::string::npos) break;
-    e.OpCode = 1;
+    e.OpCode = opcode::Add;
     e.LoadA(Engine::Cut(e.SeriesSum, e.VerifiedLen));
     e.LoadB(term);
     e.SplitSigns();
@@ -155,7 +155,7 @@ void MathEngine::NaturalLog() {
   SignB = 0;
   SplitMantissa(*this);
   const std::string lnM = LnOfMantissa(*this);
-  OpCode = 1;
+  OpCode = opcode::Add;
   if (DecExponent == 0) {
     RegC = lnM;
     return;

@@ -71,7 +71,7 @@ void MathEngine::RootOf(std::string radicand, std::string exponent) {
   LoadB(std::move(exponent));
   SignA = 0;
   SignB = 0;
-  OpCode = 1;
+  OpCode = opcode::Add;
   Power();
 }
 
@@ -100,7 +100,7 @@ void MathEngine::Power() {
   RegC = Cut(RegC, PowerLen);
   if (exponentSign != logSign) {
     LoadA(RegC);
-    CheckMode = 3;
+    CheckMode = CheckAndCut;
     Reciprocal();
   }
 }

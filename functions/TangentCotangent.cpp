@@ -11,9 +11,6 @@ namespace {
 
 constexpr int32_t RootPrecision = 250;
 constexpr int32_t RootNewtonSteps = 4;
-// The poles are found on the sine itself: a fraction of 101 equal zeros or
-// nines makes it exactly 0 or 1.
-constexpr int32_t PoleSnapRun = 100;
 
 // sin r of the reduced angle, snapped for the pole tests. False when the
 // reduction left no correct decimal; RegC then holds the message.

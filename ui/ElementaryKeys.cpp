@@ -11,7 +11,6 @@ namespace tesselon {
 
 namespace {
 
-constexpr int32_t FunctionOpCode = 5;
 constexpr int32_t LogarithmPrecision = 200;
 constexpr int32_t LogarithmNewtonSteps = 4;
 constexpr int32_t ReciprocalPrecision = 125;
@@ -27,7 +26,7 @@ std::string Message(std::string_view suffix) {
 // Keys 57 to 61 work on |X|: with OpCode 5 the split leaves Operand Y alone.
 // False when X is empty or was only a sign.
 bool SplitSignOfX(MathEngine& e) {
-  e.OpCode = FunctionOpCode;
+  e.OpCode = opcode::Function;
   if (e.RegA.empty()) return false;
   e.SplitSigns();
   return !e.RegA.empty();
@@ -79,7 +78,7 @@ void FrontEnd::PressLog(int) {
   }
   e.EntryX = e.RegA;
   e.TidyA();
-  e.OpCode = 1;
+  e.OpCode = opcode::Add;
   e.Precision = LogarithmPrecision;
   e.NewtonSteps = LogarithmNewtonSteps;
   e.DecimalLog();
@@ -95,7 +94,7 @@ void FrontEnd::PressLn(int) {
     return;
   }
   e.EntryX = e.RegA;
-  e.OpCode = 1;
+  e.OpCode = opcode::Add;
   e.Precision = LogarithmPrecision;
   e.NewtonSteps = LogarithmNewtonSteps;
   e.TidyA();
@@ -112,7 +111,7 @@ void FrontEnd::PressFactorial(int) {
     return;
   }
   e.EntryX = e.RegA;
-  e.OpCode = 3;
+  e.OpCode = opcode::Multiply;
   e.Factorial();
   ShowResult();
 }
@@ -127,7 +126,7 @@ void FrontEnd::PressReciprocal(int) {
   TidyX(e);
   e.Precision = ReciprocalPrecision;
   e.NewtonSteps = ReciprocalNewtonSteps;
-  e.CheckMode = 3;
+  e.CheckMode = CheckAndCut;
   e.Reciprocal();
   e.CheckMode = 0;
   e.SnapRun = FunctionSnapRun;
@@ -212,11 +211,11 @@ void FrontEnd::PressExp(int) {
   setOperationLabel("e^ X");
   if (OperandIsZero(e, e.RegA)) return Answer("1");
   e.EntryX = e.RegA;
-  e.OpCode = FunctionOpCode;
+  e.OpCode = opcode::Function;
   e.SplitSigns();
   e.SignC = e.SignA;
   TidyX(e);
-  e.OpCode = 1;
+  e.OpCode = opcode::Add;
   e.Precision = PowerPrecision;
   e.Exponential();
   if (e.SignC == 1 && !IsMessage(e.RegC)) {

@@ -95,7 +95,7 @@ void FrontEnd::PressClear(int) {
   PointTypedY = 0;
   e.ZeroFlag = 0;
   ActiveOperand = 1;
-  e.OpCode = 0;
+  e.OpCode = opcode::None;
   tk.setFocus(control::OperandX);
   colourActive(1);
 }

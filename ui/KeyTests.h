@@ -27,10 +27,6 @@ inline bool OperandIsOne(MathEngine& e, std::string& text) {
   return e.OneFlag == 1;
 }
 
-// The function keys snap their results at a run of 90 zeros or nines; the
-// power operation at a shorter run.
-inline constexpr int32_t FunctionSnapRun = 90;
-
 inline void SnapResult(MathEngine& e, int32_t run = FunctionSnapRun) {
   e.SnapRun = run;
   e.SnapFraction();

@@ -106,7 +106,7 @@ void FrontEnd::PressMemoryAdd(int) {
   e.RegA = e.Memory;
   e.RegB = e.RegC;
   ActiveOperand = 2;
-  e.OpCode = 1;
+  e.OpCode = opcode::Add;
   e.MemoryAddPending = 1;
   evaluate();
   // The evaluation leaves its tidied, unsigned operands in the registers; the

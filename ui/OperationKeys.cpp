@@ -8,8 +8,6 @@ namespace tesselon {
 namespace {
 
 constexpr int FirstOperationKey = 34;
-constexpr int DivideOpCode = 4;
-constexpr int PowerOpCode = 6;
 constexpr std::array<const char*, 4> OperationNames = {"Add", "Sub", "Mul", "Div"};
 
 }  // namespace
@@ -40,7 +38,7 @@ void FrontEnd::PressOperation(int control) {
 
 void FrontEnd::PressPowerKey(int) {
   if (!canTakeOperation()) return;
-  enterOperation(PowerOpCode, "X ^ Y");
+  enterOperation(opcode::Power, "X ^ Y");
 }
 
 void FrontEnd::PressEquals(int) {
@@ -55,13 +53,13 @@ void FrontEnd::evaluate() {
     return;
   }
   ActiveOperand = 1;
-  if (e.OpCode >= 1 && e.OpCode <= 4) {
+  if (e.OpCode >= opcode::Add && e.OpCode <= opcode::Divide) {
     // Sums, differences and products are exact; a quotient is not.
-    const bool division = e.OpCode == DivideOpCode;
+    const bool division = e.OpCode == opcode::Divide;
     if (e.EvaluateFourFunctions() != tesselon::Answer::Shown) return;
     if (division) keepTrueDigits(ExactFunction::Quotient);
     displayResult();
-  } else if (e.OpCode == PowerOpCode) {
+  } else if (e.OpCode == opcode::Power) {
     powerOperation();
   }
 }

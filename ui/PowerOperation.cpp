@@ -11,9 +11,6 @@ namespace {
 
 constexpr int32_t PowerPrecision = 268;
 constexpr int32_t PowerNewtonSteps = 3;
-// A power keeps only the shorter of the logarithm's and the exponential's
-// lengths, so a run of eleven zeros or nines already marks a whole number.
-constexpr int32_t PowerSnapRun = 10;
 
 // A digit other than 0 after the point: a negative base has no real power.
 bool HasFraction(std::string_view number) {
@@ -59,7 +56,7 @@ void FrontEnd::powerOperation() {
     return;
   }
   e.LoadA(e.RegA);
-  e.OpCode = 1;
+  e.OpCode = opcode::Add;
   e.Precision = PowerPrecision;
   e.NewtonSteps = PowerNewtonSteps;
   e.Power();

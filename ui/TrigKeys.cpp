@@ -63,7 +63,7 @@ bool AtLeastOne(MathEngine& e) {
 // tidied.
 void PrepareCall(MathEngine& e) {
   e.EntryX = e.RegA;
-  e.OpCode = 1;
+  e.OpCode = opcode::Add;
   e.TidyA();
 }
 

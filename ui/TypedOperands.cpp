@@ -18,7 +18,6 @@ constexpr int MemoryAddKey = 73;
 // The inverse circular, hyperbolic and area keys do nothing in degree mode.
 constexpr int FirstRadiansOnlyKey = 42;
 constexpr int LastRadiansOnlyKey = 53;
-constexpr int PowerOpCode = 6;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -34,7 +33,7 @@ bool ActsInDegreeMode(int control) {
 
 // The operations "=" computes; with any other pending code it shows nothing.
 bool Evaluates(int32_t opCode) {
-  return (opCode >= 1 && opCode <= 4) || opCode == PowerOpCode;
+  return (opCode >= opcode::Add && opCode <= opcode::Divide) || opCode == opcode::Power;
 }
 
 // Replaces an operand by the engine's form of it; false when it is no number.
