@@ -41,15 +41,30 @@ class StepRunner {
   explicit StepRunner(std::optional<double> stepTimeout)
       : session_(toolkitFor(stepTimeout)), stepTimeout_(stepTimeout) {}
 
-  // 0 to go on, or the exit status that ends the run.
+  // 0 to go on, or the exit status that ends the run. A key that runs out
+  // of memory answers the message; typing or clicking that does ends the
+  // run with a note rather than an abort.
   int run(const std::string& word) {
+    try {
+      return perform(word);
+    } catch (const std::bad_alloc&) {
+      std::cerr << "tesselon-keys: out of memory at step " << word.substr(0, 40) << '\n';
+      return OutOfMemory;
+    }
+  }
+
+  int finish() { return shownLast_ ? 0 : show(); }
+
+ private:
+  int perform(const std::string& word) {
     const std::optional<tesselon::KeyStep> step = tesselon::parseStep(word);
     if (!step) {
       std::cerr << "tesselon-keys: unknown step: " << word << '\n';
       return UnknownStep;
     }
     session_.perform(*step);
-    if (step->kind == tesselon::KeyStep::Kind::Press && session_.lastKeyCancelled()) {
+    if (stepTimeout_ && step->kind == tesselon::KeyStep::Kind::Press &&
+        session_.lastKeyCancelled()) {
       std::cerr << "tesselon-keys: step " << word << " ran past " << *stepTimeout_
                 << " seconds and was cancelled; the fields are as before it\n";
       shownLast_ = false;
@@ -59,9 +74,6 @@ class StepRunner {
     return shownLast_ ? show() : 0;
   }
 
-  int finish() { return shownLast_ ? 0 : show(); }
-
- private:
   // The state is written from the fields as it goes, never as one more copy.
   int show() {
     try {
@@ -102,7 +114,7 @@ memory are put back as they were before the key, the state is printed, a
 note goes to standard error and the run ends.
 
 Exit status: 0; 2 at an unknown step (nothing more is done or printed);
-3 when a step ran past the time limit.
+3 when a step ran past the time limit; 4 when memory ran out outside a key.
 
 Example:
   tesselon-keys X=1.5 - Y=-0.25 =
