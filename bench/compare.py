@@ -208,6 +208,10 @@ def big_cases(sizes):
         exponent = round(n / math.log10(7))
         cases.append(("7 X^ Y (n digits) =", n, ["X=7", "X^Y", "Y=%d" % exponent], ["="], "pow",
                       ["7", str(exponent)], (0, "x=7^%d" % exponent)))
+    # Res Hex of a result of six million digits, and 1,000,000 X !.
+    a = digits(6000000, 3)
+    cases.append(("Res Hex of an n-digit integer", len(a), ["X=" + a, "*", "Y=1", "="],
+                  ["ResHex"], "hex", [a], (0, "obase=16\n" + a)))
     for n in sorted({max(s // 10, 1000) for s in sizes} | {1000000}):
         cases.append(("n X !", n, ["X=%d" % n], ["X!"], "fac", [str(n)], (0, "x=f(%d)" % n)))
     return cases
