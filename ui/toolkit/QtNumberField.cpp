@@ -25,6 +25,7 @@ constexpr int ShownHeadParts = 2;
 // The line edit's frame and inner margins, and the caret.
 constexpr int FieldChrome = 12;
 constexpr int FewestShownCharacters = 6;
+constexpr size_t TypingRoom = 4096;
 
 QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -32,6 +33,16 @@ QString fromUtf8(std::string_view text) {
 
 std::string toUtf8(const QString& text) {
   return text.toUtf8().toStdString();
+}
+
+// A long text the user goes on typing into keeps room for that: adding one
+// character to ten million held exactly would copy them all.
+std::string withTypingRoom(const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::string held;
+  held.reserve(static_cast<size_t>(bytes.size()) + TypingRoom);
+  held.append(bytes.constData(), static_cast<size_t>(bytes.size()));
+  return held;
 }
 
 bool isAsciiDigit(QChar c) {
@@ -182,7 +193,7 @@ void QtNumberField::editAbridged(const std::function<void(std::string&)>& edit) 
 // A plain edit that makes the text long turns the field to the long form.
 void QtNumberField::afterUserEdit() {
   if (text().size() > LongText) {
-    showWhole(toUtf8(text()));
+    showWhole(withTypingRoom(text()));
     end(false);
   }
   if (edited) edited();
@@ -264,7 +275,7 @@ void QtNumberField::pasteCleaned(const QString& pasted) {
   const qsizetype at = hasSelectedText() ? selectionStart() : cursorPosition();
   next.replace(at, selectedText().size(), clean);
   if (next.size() > LongText) {
-    replaceByUser(toUtf8(next));
+    replaceByUser(withTypingRoom(next));
   } else {
     insert(clean);
   }
