@@ -41,8 +41,8 @@ constexpr ControlRow Table[] = {
      "", "Operand Y: the second operand of + \u2014 \u00d7 / and X^ Y"},
     {12, K::ReadOnlyField, {60, 100, 680, 25}, "", S::Plain, nullptr, "Result",
      "Ctrl+Shift+R",
-     "Result: the last answer with every digit, to select and copy; a double-click or "
-     "Ctrl+Shift+V shows it whole"},
+     "Result: the last answer with every digit, to select and copy; each digit is checked "
+     "true. A double-click or Ctrl+Shift+V shows it whole"},
     {20, K::Button, {700, 290, 30, 30}, ",", S::Plain, &F::PressPoint, ",",
      "Ctrl+,", "Point: appends the decimal point to the active operand, once until Clear"},
     {21, K::Button, {660, 290, 30, 30}, "+ / \u2014", S::Plain, &F::PressSign, "+/-",
