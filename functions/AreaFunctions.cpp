@@ -29,12 +29,16 @@ void Logarithm(MathEngine& e, std::string x) {
 
 void MathEngine::AreaSineCosine() {
   const std::string x = RegA;
-  const std::string square = Product(x, x);
+  // From 52 integer digits on, x^2 +- 1 has more than 100: the square of a
+  // long x is not formed only to learn that.
+  const bool longX = !KeepsIntegerPart(x, AreaLength / 2 + 1);
+  const std::string square = longX ? std::string() : Product(x, x);
   // x^2 - 1 keeps a leading zero when x^2 lies just above a power of ten
   // (09.24 for x = 3.2); the logarithm would read it as part of the number.
-  const std::string radicand =
-      VariantFlag == 1 ? Sum(*this, square, "1") : Tidied(*this, Difference(*this, square, "1"));
-  if (!KeepsIntegerPart(radicand, AreaLength)) {
+  const std::string radicand = longX              ? std::string()
+                               : VariantFlag == 1 ? Sum(*this, square, "1")
+                                                  : Tidied(*this, Difference(*this, square, "1"));
+  if (longX || !KeepsIntegerPart(radicand, AreaLength)) {
     // From x = 10^50 on the cut would fall inside the integer part of
     // x^2 +- 1. There x + sqrt(x^2 +- 1) = 2x +- 1/(2x), and ln(2x) differs
     // from the function by less than x^-2, below the last kept decimal.

@@ -99,18 +99,46 @@ std::string Prefix(const NumberParts& parts, size_t decimals) {
   return text;
 }
 
+// Arguments up to this many characters are read whole at once.
+constexpr size_t ShortArgument = 2000;
+
+// The first `digits` significant digits of a decimal text, as "d.ddd...eE":
+// a number of millions of digits read to the digits that matter.
+std::string LeadingDigits(std::string_view text, size_t digits) {
+  std::string out = text.starts_with('-') ? "-" : "";
+  const size_t point = std::min(text.find('.'), text.size());
+  const size_t first = text.find_first_of("123456789");
+  if (first == std::string_view::npos) return "0";
+  std::string significant;
+  for (size_t i = first; i < text.size() && significant.size() < digits; ++i) {
+    if (text[i] != '.') significant += text[i];
+  }
+  const long exponent =
+      first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+  out += significant.substr(0, 1) + "." + significant.substr(1) + "e" + std::to_string(exponent);
+  return out;
+}
+
 // The exact function's value, correctly rounded to `bits`. The arguments are
 // read with more bits again, as many as their own digits need and more, so
 // that an ill-conditioned function (ln near 1, sin near a multiple of pi)
-// still sees its argument exactly enough.
+// still sees its argument exactly enough. A long argument is first read to
+// its leading digits only, twice as many the second time: where the two
+// values agree to the last bit but a few, the digits left unread cannot move
+// a cut either.
 class Reference {
  public:
   Reference(ExactFunction function, const ExactArguments& arguments, mpfr_prec_t bits)
       : value_(bits), bits_(bits) {
-    const mpfr_prec_t argumentBits = bits + BitsFor(arguments.x.size() + arguments.y.size());
-    const Real x(argumentBits, arguments.x);
-    const Real y(argumentBits, arguments.y.empty() ? "0" : arguments.y);
-    evaluate(function, *x, *y, arguments.degrees);
+    if (arguments.x.size() + arguments.y.size() > ShortArgument) {
+      const size_t digits = static_cast<size_t>(bits) / 3 + GuardDigits;
+      evaluateWithLeading(function, arguments, digits);
+      Real first(bits);
+      mpfr_set(*first, *value_, MPFR_RNDN);
+      evaluateWithLeading(function, arguments, 2 * digits);
+      if (agree(*first, *value_)) return;
+    }
+    evaluateWith(function, arguments.x, arguments.y, arguments.degrees);
   }
 
   bool isZero() const { return mpfr_zero_p(*value_) != 0; }
@@ -126,6 +154,28 @@ class Reference {
   }
 
  private:
+  void evaluateWith(ExactFunction function, std::string_view x, std::string_view y, bool degrees) {
+    const mpfr_prec_t argumentBits = bits_ + BitsFor(x.size() + y.size());
+    const Real xValue(argumentBits, x);
+    const Real yValue(argumentBits, y.empty() ? "0" : y);
+    evaluate(function, *xValue, *yValue, degrees);
+  }
+
+  void evaluateWithLeading(ExactFunction function, const ExactArguments& arguments, size_t digits) {
+    const std::string y = arguments.y.empty() ? "0" : LeadingDigits(arguments.y, digits);
+    evaluateWith(function, LeadingDigits(arguments.x, digits), y, arguments.degrees);
+  }
+
+  // A zero or a pole read off leading digits proves nothing (ln of
+  // 1.000...0001 reads as ln 1): the whole argument decides those.
+  bool agree(mpfr_srcptr a, mpfr_srcptr b) const {
+    if (!mpfr_regular_p(a) || !mpfr_regular_p(b)) return false;
+    Real difference(bits_);
+    mpfr_sub(*difference, a, b, MPFR_RNDN);
+    return mpfr_zero_p(*difference) ||
+           mpfr_get_exp(*difference) < mpfr_get_exp(b) - static_cast<mpfr_exp_t>(bits_) + 16;
+  }
+
   void evaluate(ExactFunction function, mpfr_srcptr x, mpfr_srcptr y, bool degrees) {
     mpfr_ptr r = *value_;
     constexpr mpfr_rnd_t N = MPFR_RNDN;

@@ -104,10 +104,13 @@ void MathEngine::ArcCosine() {
 // arctan x = arccos(1 / sqrt(1 + x^2)).
 void MathEngine::ArcTangent() {
   const std::string x = RegA;
-  const std::string onePlusSquare = Sum(*this, Product(x, x), "1");
+  // From 52 integer digits on, 1 + x^2 has more than 100: the square of a
+  // long x is not formed only to learn that.
+  const bool longX = !KeepsIntegerPart(x, SeriesLength / 2 + 1);
+  const std::string onePlusSquare = longX ? std::string() : Sum(*this, Product(x, x), "1");
   Precision = RootPrecision;
   NewtonSteps = SeriesNewtonSteps;
-  if (KeepsIntegerPart(onePlusSquare, SeriesLength)) {
+  if (!longX && KeepsIntegerPart(onePlusSquare, SeriesLength)) {
     RootOf(Cut(onePlusSquare, SeriesLength), "0.5");
     LoadA(Cut(RegC, VerifiedLen));
   } else {

@@ -1,6 +1,7 @@
 // ln x = E ln 10 + k ln 2 + ln r: x = m 10^E with 1 <= m < 10, m halved k
 // times into 1/2 < r <= 1, and ln r = -2 (z + z^3/3 + z^5/5 + ...) with
 // z = (1 - r) / (1 + r).
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -26,13 +27,21 @@ int32_t DecimalExponentOf(MathEngine& e) {
   return 1 - static_cast<int32_t>(first == std::string::npos ? e.RegA.size() : first);
 }
 
+// The series works to at most 268 characters: digits of the mantissa past
+// its thousandth significant one could reach those cuts only through a run
+// of some 700 carried nines, so a longer x is read to that many digits and
+// its length. Ln of a number of millions of digits then costs no more than
+// of a short one.
+constexpr int32_t MantissaDigits = 1000;
+
 // HoldX = m with 1 <= m < 10 and DecExponent = E, for x in RegA.
 void SplitMantissa(MathEngine& e) {
   e.LoadA(e.RegA);
   e.DecExponent = DecimalExponentOf(e);
   e.RemovePointA();
-  e.RegC = Engine::Cut(e.RegA, e.LenA);
-  e.FracC = e.FracA + e.DecExponent;
+  const int32_t kept = std::min(e.LenA, LeadingInsignificant(e.RegA, e.LenA) + MantissaDigits);
+  e.RegC = Engine::Cut(e.RegA, kept);
+  e.FracC = e.FracA + e.DecExponent - (e.LenA - kept);
   e.InsertPoint();
   e.LoadA(e.RegC);
   e.TidyA();
