@@ -51,6 +51,15 @@ BENCHMARK_CAPTURE(PressKeys, FactorialOf1000000, Words{"X=1000000", "X!"})
 // 7^1183291 has a million digits.
 BENCHMARK_CAPTURE(PressKeys, PowerOfAMillionDigits, Words{"X=7", "X^Y", "Y=1183291", "="})
     ->Unit(benchmark::kMillisecond);
+// Functions of an operand of five million digits read the digits they need
+// (typing the operand is part of each round).
+const std::string FiveMillionSevens = "X=" + std::string(5'000'000, '7');
+BENCHMARK_CAPTURE(PressKeys, LnOfFiveMillionDigits, Words{FiveMillionSevens, "Ln"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PressKeys, SquareRootOfFiveMillionDigits, Words{FiveMillionSevens, "X^1/2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PressKeys, AreaSinhOfFiveMillionDigits, Words{FiveMillionSevens, "ASinh"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tesselon
