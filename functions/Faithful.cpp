@@ -19,6 +19,13 @@ constexpr size_t GuardDigits = 15;
 // 0.4999...9 for 0.5 lies exactly one unit off.
 constexpr unsigned long NoiseUnits = 1000;
 
+// MPFR keeps the constants it has worked out (pi, log 2) for each thread; a
+// key computes on a thread of its own, which gives them back when it ends.
+struct ThreadCaches {
+  ~ThreadCaches() { mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE); }
+};
+thread_local ThreadCaches threadCaches;
+
 mpfr_prec_t BitsFor(size_t digits) {
   constexpr double BitsPerDigit = 3.3219280948873623;
   return static_cast<mpfr_prec_t>(static_cast<double>(digits) * BitsPerDigit) + 64;
@@ -130,6 +137,7 @@ class Reference {
  public:
   Reference(ExactFunction function, const ExactArguments& arguments, mpfr_prec_t bits)
       : value_(bits), bits_(bits) {
+    static_cast<void>(threadCaches);
     if (arguments.x.size() + arguments.y.size() > ShortArgument) {
       const size_t digits = static_cast<size_t>(bits) / 3 + GuardDigits;
       evaluateWithLeading(function, arguments, digits);
