@@ -15,8 +15,18 @@ inline constexpr std::string_view WindowTitle = "Tesselon V.0.73 (Tesselon=Numbe
 
 enum class ControlKind { Frame, EntryField, ReadOnlyField, Label, Button };
 
+// What a key needs before it acts: X, a typed Operand X that is a decimal
+// number (anything else is answered with the message); Radians, radian mode
+// (in degree mode the key does nothing and is shown unavailable).
+namespace KeyNeeds {
+inline constexpr unsigned None = 0;
+inline constexpr unsigned X = 1;
+inline constexpr unsigned Radians = 2;
+}  // namespace KeyNeeds
+
 // One control of the main window. `label` is the caption of a frame, the text
-// of the label or the face of a key (UTF-8); `name` is a short ASCII name: the
+// of the label or the face of a key (UTF-8); `needs` says what a key needs
+// before it acts (KeyNeeds); `name` is a short ASCII name: the
 // accessible name in the window and the word that names a key in key sequences.
 // `shortcut` lists the key combinations that press a key or put the focus into
 // a field (Qt's portable key text, alternatives separated by "; "); `tip` says
@@ -27,6 +37,7 @@ struct ControlRow {
   Rect where;
   const char* label;
   ButtonStyle style;
+  unsigned needs;
   FrontEnd::KeyHandler press;
   const char* name;
   const char* shortcut;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "functions/ConstantTables.h"
+#include "ui/Controls.h"
 #include "ui/FrontEnd.h"
 
 namespace tesselon {
@@ -13,9 +14,6 @@ namespace {
 constexpr int PiKey = 80;
 constexpr int EKey = 81;
 constexpr int Sqrt2Key = 82;
-// Arcus Sin to Area Coth: keys that do nothing in degree mode.
-constexpr int FirstRadianOnlyKey = 42;
-constexpr int LastRadianOnlyKey = 53;
 // The integer digit, the point and 100 decimals.
 constexpr int32_t ConstantLength = 102;
 
@@ -58,8 +56,8 @@ void FrontEnd::PressResBin(int) {
 // shown unavailable meanwhile.
 void FrontEnd::PressDeg(int) {
   e.DegMode = 1 - e.DegMode;
-  for (int key = FirstRadianOnlyKey; key <= LastRadianOnlyKey; ++key) {
-    tk.setEnabled(key, e.DegMode == 0);
+  for (const ControlRow& row : controlTable()) {
+    if ((row.needs & KeyNeeds::Radians) != 0) tk.setEnabled(row.number, e.DegMode == 0);
   }
 }
 

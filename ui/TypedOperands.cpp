@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ui/Controls.h"
 #include "ui/FrontEnd.h"
 
 namespace tesselon {
@@ -11,24 +12,15 @@ namespace tesselon {
 namespace {
 
 constexpr int EqualsKey = 32;
-constexpr int FirstFunctionKey = 38;
-constexpr int LastFunctionKey = 61;
-constexpr int ExpKey = 63;
 constexpr int MemoryAddKey = 73;
-// The inverse circular, hyperbolic and area keys do nothing in degree mode.
-constexpr int FirstRadiansOnlyKey = 42;
-constexpr int LastRadiansOnlyKey = 53;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-bool ComputesWithX(int control) {
-  return (control >= FirstFunctionKey && control <= LastFunctionKey) || control == ExpKey;
-}
-
-bool ActsInDegreeMode(int control) {
-  return control < FirstRadiansOnlyKey || control > LastRadiansOnlyKey;
+bool Needs(int control, unsigned need) {
+  const ControlRow* row = findControl(control);
+  return row != nullptr && (row->needs & need) != 0;
 }
 
 // The operations "=" computes; with any other pending code it shows nothing.
@@ -77,9 +69,9 @@ bool FrontEnd::operandsAreNumbers(int control) {
     if (e.Memory.empty() || e.RegC.empty()) return true;
     return IsNumber(e.Memory) && IsNumber(e.RegC);
   }
-  if (ComputesWithX(control)) {
+  if (Needs(control, KeyNeeds::X)) {
     if (!HoldsMoreThanASign(e.RegA)) return true;
-    if (!ActsInDegreeMode(control) && e.DegMode != 0) return true;
+    if (Needs(control, KeyNeeds::Radians) && e.DegMode != 0) return true;
     return MadeNumber(e.RegA);
   }
   return true;
