@@ -838,7 +838,8 @@ void QtWindowTest::escapeCancelsALongComputation() {
     const QCursor* cursor = QApplication::overrideCursor();
     busyCursor = cursor != nullptr && cursor->shape() == Qt::BusyCursor;
     const auto* note = toolkit_->window()->findChild<QLabel*>(QtBusyWindow::NoteName);
-    busyNote = note != nullptr && note->isVisible();
+    // On the top edge of the Result frame, at its right end.
+    busyNote = note != nullptr && note->isVisible() && note->geometry() == QRect(560, 76, 180, 20);
     fieldsReadOnly =
         field(control::OperandX)->isReadOnly() && field(control::OperandY)->isReadOnly();
     QTest::mouseClick(control<QWidget>(31), Qt::LeftButton);

@@ -14,9 +14,12 @@ namespace {
 
 // A key that ends within this time never shows the busy look.
 constexpr int BusyLookDelayMs = 250;
-// The note sits on the top edge of the Result frame, at its right end, in
-// the colours of a warning so that it is seen at a glance.
-constexpr QRect NotePlace(560, 76, 180, 20);
+// The note sits just above the right end of the field that shows results,
+// on the top edge of its frame, in the colours of a warning so that it is
+// seen at a glance.
+constexpr int NoteWidth = 180;
+constexpr int NoteHeight = 20;
+constexpr int NoteLift = 4;
 constexpr char NoteStyleSheet[] =
     "QLabel { background-color: rgb(255, 225, 140); border: 1px solid rgb(170, 120, 0);"
     " border-radius: 3px; font-weight: bold; }";
@@ -60,8 +63,13 @@ bool IsInput(QEvent::Type type) {
 
 }  // namespace
 
-QtBusyWindow::QtBusyWindow(QWidget* window, std::function<void()> cancel)
-    : window_(window), cancel_(std::move(cancel)) {
+QRect QtBusyWindow::notePlaceOver(QRect resultField) {
+  return {resultField.right() + 1 - NoteWidth, resultField.top() - NoteHeight - NoteLift, NoteWidth,
+          NoteHeight};
+}
+
+QtBusyWindow::QtBusyWindow(QWidget* window, std::function<void()> cancel, QRect notePlace)
+    : window_(window), cancel_(std::move(cancel)), notePlace_(notePlace) {
   for (QLineEdit* field : window_->findChildren<QLineEdit*>()) {
     readOnly_[field] = field->isReadOnly();
     field->setReadOnly(true);
@@ -85,7 +93,7 @@ void QtBusyWindow::showBusy() {
   note_->setAccessibleName(QStringLiteral("Busy"));
   note_->setAlignment(Qt::AlignCenter);
   note_->setStyleSheet(QLatin1String(NoteStyleSheet));
-  note_->setGeometry(NotePlace);
+  note_->setGeometry(notePlace_);
   note_->show();
   note_->raise();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <functional>
 #include <map>
 
@@ -19,13 +20,16 @@ namespace tesselon {
 // The state lasts as long as the object.
 class QtBusyWindow : public QObject {
  public:
-  QtBusyWindow(QWidget* window, std::function<void()> cancel);
+  // `notePlace`: where the busy note goes (see notePlaceOver).
+  QtBusyWindow(QWidget* window, std::function<void()> cancel, QRect notePlace);
   ~QtBusyWindow() override;
   QtBusyWindow(const QtBusyWindow&) = delete;
   QtBusyWindow& operator=(const QtBusyWindow&) = delete;
 
   // Object name of the note, for tests and screen readers.
   static constexpr char NoteName[] = "busy-note";
+  // The note's place over the read-only field that shows results.
+  static QRect notePlaceOver(QRect resultField);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,6 +39,7 @@ class QtBusyWindow : public QObject {
 
   QWidget* window_;
   std::function<void()> cancel_;
+  QRect notePlace_;
   // Each field's own read-only flag, given back at the end.
   std::map<QLineEdit*, bool> readOnly_;
   QLabel* note_ = nullptr;

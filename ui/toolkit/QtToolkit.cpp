@@ -180,6 +180,7 @@ void QtToolkit::createEntryField(int number, Rect where, const std::string& text
   // Tab and Shift+Tab move between the two operands, the fields a user types
   // into; the Result field takes the focus by a click or by its shortcut.
   if (readOnly) {
+    busyNotePlace_ = QtBusyWindow::notePlaceOver(QRect(where.x, where.y, where.w, where.h));
     field->setFocusPolicy(Qt::ClickFocus);
     auto* view = new QShortcut(QKeySequence(QString::fromLatin1(ViewShortcut)), field);
     connect(view, &QShortcut::activated, this, [this, number] { showWhole(number); });
@@ -396,7 +397,7 @@ void QtToolkit::runWork(const std::function<void()>& work, const std::function<v
     dispatcher->wakeUp();
   });
   if (done.wait_for(QuickKey) != std::future_status::ready) {
-    busy_ = std::make_unique<QtBusyWindow>(window_.get(), cancel);
+    busy_ = std::make_unique<QtBusyWindow>(window_.get(), cancel, busyNotePlace_);
     while (done.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
       QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }

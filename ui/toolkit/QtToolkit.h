@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <chrono>
@@ -96,6 +97,8 @@ class QtToolkit final : public QObject, public Toolkit {
   // The window's state while a key computes; nothing but the close request
   // is queued meanwhile.
   std::unique_ptr<QtBusyWindow> busy_;
+  // Where the busy note goes: over the read-only field that shows results.
+  QRect busyNotePlace_;
   // Set when a key that made the window busy has ended; Escape, the key
   // that cancels it, is ignored until escapeQuietUntil_.
   bool busyEnded_ = false;
