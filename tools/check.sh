@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: a normal
-# build, and one with AddressSanitizer and UndefinedBehaviorSanitizer. The Qt
-# window is tested on the offscreen platform, so no display is needed.
+# Installs what is missing, checks the format of every source file, then
+# builds and runs every test twice: a normal build, and one with
+# AddressSanitizer and UndefinedBehaviorSanitizer (with the kernels' ASSERTs
+# checked). The Qt window is tested on the offscreen platform, so no display
+# is needed. tools/tsan.sh runs the threaded tests under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 
 jobs=$(nproc)
+
+echo "== format (clang-format 14, .clang-format)"
+find app bench engine functions testing tests tools ui -name '*.cpp' -o -name '*.h' |
+  xargs clang-format-14 --dry-run -Werror
 export QT_QPA_PLATFORM=offscreen
 
 echo "== normal build"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer target over the headless calculator with clang, in its
-# own directory build/fuzz (address and undefined-behaviour sanitizers on),
-# seeds its corpus from the shared key cases and runs it.
+# own directory build/fuzz (address and undefined-behaviour sanitizers on,
+# the kernels' ASSERTs checked), seeds its corpus from the key cases in
+# tests/cases and runs it.
 #
 #   tools/fuzz.sh [SECONDS] [libFuzzer options...]    default: 600 seconds
 #
@@ -28,7 +29,7 @@ fi
 out=build/fuzz
 mkdir -p "$out/obj" "$out/corpus" "$out/seeds"
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -I. -fsanitize=address,undefined
-       -fno-sanitize-recover=all)
+       -fno-sanitize-recover=all -DTESSELON_ASSERT)
 
 sources=(engine/*.cpp functions/*.cpp ui/*.cpp ui/toolkit/HeadlessToolkit.cpp tools/keys/*.cpp
          tools/fuzz/KeyStepsFuzzer.cpp)
@@ -36,12 +37,12 @@ rm -f "$out"/obj/*.o
 printf '%s\n' "${sources[@]}" | xargs -P "$(nproc)" -I{} sh -c \
   'clang++ "$@" -fsanitize=fuzzer-no-link -c "$0" -o "'"$out"'/obj/$(echo "$0" | tr / _).o"' \
   {} "${flags[@]}"
-clang++ "${flags[@]}" -fsanitize=fuzzer "$out"/obj/*.o -o "$out/keys_fuzzer"
+clang++ "${flags[@]}" -fsanitize=fuzzer "$out"/obj/*.o -lmpfr -lgmp -o "$out/keys_fuzzer"
 
-# One seed per shared key case: its steps, one a line.
+# One seed per key case: its steps, one a line.
 python3 - "$out/seeds" <<'PY'
 import json, os, sys
-cases = os.path.join(os.path.dirname(os.path.abspath(".")), "shared", "cases", "keys.jsonl")
+cases = os.path.join("tests", "cases", "keys.jsonl")
 if os.path.exists(cases):
     for number, line in enumerate(open(cases, encoding="utf-8")):
         if line.strip():
