@@ -1,9 +1,9 @@
 #include "engine/Limbs.h"
 
 #include <algorithm>
-#include <cassert>
 #include <string>
 
+#include "engine/Assert.h"
 #include "engine/Cancellation.h"
 
 namespace tesselon::limbs {
@@ -82,6 +82,7 @@ void AddInto(uint32_t* target, size_t n, const uint32_t* source, size_t m) {
     carry = s >= Base;
     target[i] = carry ? 0 : s;
   }
+  ASSERT(carry == 0);
 }
 
 // target[0, n) -= source[0, m), m <= n; the caller knows target >= source.
@@ -97,6 +98,7 @@ void SubtractFrom(uint32_t* target, size_t n, const uint32_t* source, size_t m) 
     borrow = target[i] == 0;
     target[i] = borrow ? Base - 1 : target[i] - 1;
   }
+  ASSERT(borrow == 0);
 }
 
 size_t Significant(const uint32_t* v, size_t n) {
@@ -242,7 +244,7 @@ std::string ToText(const Limbs& value) {
 }
 
 void MultiplyTexts(std::string_view a, std::string_view b, char* out, size_t width) {
-  assert(width >= a.size() + b.size());
+  ASSERT(width >= a.size() + b.size());
   // Leading zeros add length, not work.
   a.remove_prefix(std::min(a.find_first_not_of('0'), a.size()));
   b.remove_prefix(std::min(b.find_first_not_of('0'), b.size()));
@@ -280,15 +282,15 @@ mpz_class BinaryOf(std::string_view digits) {
   for (char& c : text) c = static_cast<char>('0' + DigitValue(c));
   mpz_class value;
   if (!text.empty()) {
-    [[maybe_unused]] const int valid = mpz_set_str(value.get_mpz_t(), text.c_str(), 10);
-    assert(valid == 0);
+    const int valid = mpz_set_str(value.get_mpz_t(), text.c_str(), 10);
+    ASSERT(valid == 0);
   }
   return value;
 }
 
 void DecimalInto(const mpz_class& value, char* out, size_t width) {
   CheckCancelled();
-  assert(sgn(value) >= 0);
+  ASSERT(sgn(value) >= 0);
   if (width > ConversionPartDigits) {
     const size_t low = width / 2;
     mpz_class scale, high, rest;
@@ -301,7 +303,7 @@ void DecimalInto(const mpz_class& value, char* out, size_t width) {
   std::string text(mpz_sizeinbase(value.get_mpz_t(), 10) + 2, '\0');
   mpz_get_str(text.data(), 10, value.get_mpz_t());
   const size_t length = sgn(value) == 0 ? 0 : text.find('\0');
-  assert(length <= width);
+  ASSERT(length <= width);
   std::fill(out, out + width - length, '0');
   std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length), out + width - length);
 }

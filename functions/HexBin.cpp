@@ -1,11 +1,11 @@
 // The last decimal result in base 16 or base 2.
 #include <algorithm>
 #include <array>
-#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "engine/Assert.h"
 #include "engine/Limbs.h"
 #include "functions/MathEngine.h"
 
@@ -76,7 +76,7 @@ bool MathEngine::HexBinConvertible(std::string_view text) {
 }
 
 void MathEngine::HexBinResult() {
-  assert(HexBinConvertible(HexBinSource));
+  ASSERT(HexBinConvertible(HexBinSource));
   const size_t point = HexBinSource.find('.');
   RegA = HexBinSource.substr(0, point);
   // The fraction's decimals borrow the power's exponent register.
