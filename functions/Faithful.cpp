@@ -362,32 +362,56 @@ int LongestFaithful(const Reference& reference, const NumberParts& parts) {
   return static_cast<int>(good);
 }
 
+// A long text is looked at to this many decimals first: a wrong tail shows
+// itself there (a quotient of long operands is true to some hundred digits),
+// and only a text true that far is checked to its end.
+constexpr size_t FirstLookDecimals = 1000;
+
+size_t FirstLookLength(const NumberParts& parts) {
+  return parts.whole.size() + 2 + std::min(parts.fraction.size(), FirstLookDecimals);
+}
+
+// The longest faithful prefix's decimals, from a reference worked to the
+// first look at `parts` (its zero and sign serve any length).
+int TrueDecimals(ExactFunction function, const ExactArguments& arguments,
+                 const Reference& firstLook, const NumberParts& parts) {
+  if (parts.fraction.size() <= FirstLookDecimals) return LongestFaithful(firstLook, parts);
+  NumberParts head = parts;
+  head.fraction = parts.fraction.substr(0, FirstLookDecimals);
+  const int decimals = LongestFaithful(firstLook, head);
+  if (decimals < static_cast<int>(FirstLookDecimals)) return decimals;
+  const Reference whole(function, arguments,
+                        BitsToCheck(parts.whole.size() + 2 + parts.fraction.size()));
+  return LongestFaithful(whole, parts);
+}
+
 }  // namespace
 
 int FaithfulDecimals(ExactFunction function, const ExactArguments& arguments,
                      std::string_view text) {
   NumberParts parts;
   if (!SplitNumber(text, parts)) return -1;
-  const Reference reference(function, arguments, BitsToCheck(text.size()));
-  return LongestFaithful(reference, parts);
+  const Reference firstLook(function, arguments, BitsToCheck(FirstLookLength(parts)));
+  return TrueDecimals(function, arguments, firstLook, parts);
 }
 
 std::string FaithfulText(ExactFunction function, const ExactArguments& arguments,
                          std::string_view shown, std::string_view unsnapped) {
   NumberParts parts;
   if (!SplitNumber(shown, parts)) return std::string(shown);
-  const Reference reference(function, arguments,
-                            BitsToCheck(std::max(shown.size(), unsnapped.size())));
   NumberParts before;
-  if (AllZeros(parts) && !reference.isZero() && SplitNumber(unsnapped, before) &&
-      !AllZeros(before)) {
+  const bool hasUnsnapped = SplitNumber(unsnapped, before) && !AllZeros(before);
+  const Reference reference(
+      function, arguments,
+      BitsToCheck(std::max(FirstLookLength(parts), hasUnsnapped ? FirstLookLength(before) : 0)));
+  if (AllZeros(parts) && !reference.isZero() && hasUnsnapped) {
     // The snap made zero of a value that is not: the digits before it are
     // the steps' own; the sign rule left none on the zero.
     before.negative = reference.isNegative();
     before.whole = WithoutLeadingZeros(before.whole);
     parts = before;
   }
-  const int decimals = LongestFaithful(reference, parts);
+  const int decimals = TrueDecimals(function, arguments, reference, parts);
   if (decimals < 0) return std::string(ErrorText);
   NumberParts kept = parts;
   kept.fraction = parts.fraction.substr(0, static_cast<size_t>(decimals));
