@@ -34,21 +34,14 @@ double Log10Of(std::string_view digits) {
   return std::log10(std::stod(head)) + static_cast<double>(digits.size() - head.size());
 }
 
-// base^exponent by repeated squaring.
+// base^exponent exactly, by GMP's powering in binary and one conversion to
+// decimal (the conversion looks at the cancel flag between its parts).
 std::string IntegerPower(std::string_view base, uint64_t exponent) {
-  limbs::Limbs factor = limbs::FromDigits(base);
-  limbs::Trim(factor);
-  limbs::Limbs power{1};
-  for (int bit = 63; bit >= 0; --bit) {
-    CheckCancelled();
-    power = limbs::Multiply(power, power);
-    limbs::Trim(power);
-    if ((exponent >> bit) & 1) {
-      power = limbs::Multiply(power, factor);
-      limbs::Trim(power);
-    }
-  }
-  return limbs::ToText(power);
+  CheckCancelled();
+  mpz_class power;
+  mpz_pow_ui(power.get_mpz_t(), limbs::BinaryOf(base).get_mpz_t(), exponent);
+  CheckCancelled();
+  return limbs::DecimalText(power);
 }
 
 // The exact power of a whole base other than 0 and 1 to a whole positive
