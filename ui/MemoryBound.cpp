@@ -15,10 +15,6 @@ namespace tesselon {
 
 namespace {
 
-// The operation codes "=" finds pending.
-constexpr int32_t MultiplyCode = 3;
-constexpr int32_t PowerCode = 6;
-
 // Bytes a result keeps per digit: its text in RegC and LastResult, in the
 // snapshot of the registers, in the deferred call and the field (two bytes a
 // character in the window), and the product's working space while it forms.
@@ -63,8 +59,8 @@ double FactorialDigits(const std::string& x) {
 }
 
 double EvaluationDigits(const MathEngine& e) {
-  if (e.OpCode == MultiplyCode) return Length(e.RegA) + Length(e.RegB);
-  if (e.OpCode == PowerCode) return PowerDigits(e.RegA, e.RegB);
+  if (e.OpCode == opcode::Multiply) return Length(e.RegA) + Length(e.RegB);
+  if (e.OpCode == opcode::Power) return PowerDigits(e.RegA, e.RegB);
   return 0;
 }
 
