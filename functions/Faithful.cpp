@@ -95,13 +95,13 @@ std::string_view WithoutLeadingZeros(std::string_view whole) {
   return whole.substr(first);
 }
 
-// The text with its first `decimals` fraction digits; no point when none.
-std::string Prefix(const NumberParts& parts, size_t decimals) {
+// The parts as a number text; no point when the fraction is empty.
+std::string TextOf(const NumberParts& parts) {
   std::string text = parts.negative ? "-" : "";
   text += parts.whole;
-  if (decimals > 0) {
+  if (!parts.fraction.empty()) {
     text += '.';
-    text += parts.fraction.substr(0, decimals);
+    text += parts.fraction;
   }
   return text;
 }
@@ -416,7 +416,7 @@ std::string FaithfulText(ExactFunction function, const ExactArguments& arguments
   NumberParts kept = parts;
   kept.fraction = parts.fraction.substr(0, static_cast<size_t>(decimals));
   if (AllZeros(kept) && !reference.isZero()) return std::string(ErrorText);
-  return Prefix(kept, kept.fraction.size());
+  return TextOf(kept);
 }
 
 }  // namespace tesselon
