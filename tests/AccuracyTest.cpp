@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/Engine.h"
+#include "tests/Replay.h"
 #include "tools/keys/KeySteps.h"
 
 namespace tesselon {
@@ -118,7 +119,7 @@ class AccuracyTest : public testing::TestWithParam<AccuracyRow> {};
 TEST_P(AccuracyTest, ShowsOnlyTrueDigits) {
   const AccuracyRow& row = GetParam();
   KeySession session;
-  for (const std::string& word : row.steps) session.perform(*parseStep(word));
+  Replay(session, row.steps);
   const std::string result = session.state().result;
   if (result == ErrorText && row.minDecimals < 0) return;
   ASSERT_NE(result.find_first_of("123456789"), std::string::npos) << result;

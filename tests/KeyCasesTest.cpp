@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/Engine.h"
+#include "tests/Replay.h"
 #include "tools/keys/KeySteps.h"
 
 namespace tesselon {
@@ -118,11 +119,7 @@ class KeyCaseTest : public testing::TestWithParam<KeyCase> {};
 TEST_P(KeyCaseTest, EndsInTheExpectedState) {
   const KeyCase& keyCase = GetParam();
   KeySession session;
-  for (const std::string& word : keyCase.steps) {
-    const std::optional<KeyStep> step = parseStep(word);
-    ASSERT_TRUE(step.has_value()) << word;
-    session.perform(*step);
-  }
+  Replay(session, keyCase.steps);
   CalculatorState state = session.state();
   if (keyCase.truth) {
     ExpectTrue(state.result, *keyCase.truth);

@@ -13,21 +13,14 @@
 #include <vector>
 
 #include "tests/RegisterSnapshot.h"
+#include "tests/Replay.h"
 #include "tools/keys/KeySteps.h"
 #include "ui/MemoryBound.h"
 
 namespace tesselon {
 namespace {
 
-const std::string Message = "Ungültige Eingabe !";
-
-void Replay(KeySession& session, const std::vector<std::string>& words) {
-  for (const std::string& word : words) {
-    const std::optional<KeyStep> step = parseStep(word);
-    ASSERT_TRUE(step.has_value()) << word;
-    session.perform(*step);
-  }
-}
+const std::string Message(ErrorText);
 
 // The headless toolkit with a fault armed for the next key: thrown where an
 // exception of the computation reaches the front end (the window's toolkit

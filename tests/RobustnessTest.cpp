@@ -10,21 +10,14 @@
 
 #include "functions/MathEngine.h"
 #include "tests/RegisterSnapshot.h"
+#include "tests/Replay.h"
 #include "tools/keys/KeySteps.h"
 #include "ui/TypedOperands.h"
 
 namespace tesselon {
 namespace {
 
-const std::string Message = "Ungültige Eingabe !";
-
-void Replay(KeySession& session, const std::vector<std::string>& words) {
-  for (const std::string& word : words) {
-    const std::optional<KeyStep> step = parseStep(word);
-    ASSERT_TRUE(step.has_value()) << word;
-    session.perform(*step);
-  }
-}
+const std::string Message(ErrorText);
 
 TEST(TypedOperandTest, DecimalNumbersAsTheEngineTakesThem) {
   const struct {
