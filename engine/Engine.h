@@ -36,6 +36,14 @@ class Engine : public WorkRegisters {
 
   // 1 / RegA by Newton's iteration, optionally checked and cut.
   void Reciprocal();
+  // One Newton step on the texts: RegC = y becomes 2y - (x y^2 cut to
+  // 2 Precision, cut to Precision); x is given by its digits and fraction
+  // count.
+  void NewtonStepOnText(const std::string& xDigits, int32_t fx);
+  // Up to NewtonSteps of the same steps on limbs, from `start`; they stop
+  // where the texts would leave plain arithmetic. RegC is the text the steps
+  // on text would have left; returns the steps taken.
+  int32_t NewtonStepsOnLimbs(const std::string& x, const std::string& start);
 
   // Normalisation and flags.
   void SplitSigns();

@@ -36,6 +36,24 @@ uint32_t DigitValue(char c) {
 // multiply-add.
 __extension__ typedef unsigned __int128 Wide;
 
+// column / Base and the remainder in place. A column of the base cases holds
+// fewer than 2^96 (a few dozen products below 10^18), so two 64-bit divisions
+// by the constant serve, where a 128-bit division would be a library call.
+uint64_t CarryOut(Wide& column) {
+  if (column >> 96 != 0) {
+    const auto high = static_cast<uint64_t>(column / Base);
+    column -= static_cast<Wide>(high) * Base;
+    return high;
+  }
+  const auto upper = static_cast<uint64_t>(column >> 32);
+  const auto lower = static_cast<uint32_t>(column);
+  const uint64_t upperQuotient = upper / Base;
+  const uint64_t rest = (upper - upperQuotient * Base) << 32 | lower;
+  const uint64_t restQuotient = rest / Base;
+  column = rest - restQuotient * Base;
+  return upperQuotient << 32 | restQuotient;
+}
+
 void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
   Wide column = 0;
   for (size_t k = 0; k + 1 < na + nb; ++k) {
@@ -44,8 +62,8 @@ void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb
     for (size_t i = iFirst; i <= iLast; ++i) {
       column += static_cast<uint64_t>(a[i]) * b[k - i];
     }
-    const auto high = static_cast<uint64_t>(column / Base);
-    out[k] = static_cast<uint32_t>(column - static_cast<Wide>(high) * Base);
+    const uint64_t high = CarryOut(column);
+    out[k] = static_cast<uint32_t>(column);
     column = high;
   }
   out[na + nb - 1] = static_cast<uint32_t>(column);
@@ -61,8 +79,8 @@ void SquareBasecase(const uint32_t* a, size_t n, uint32_t* out) {
     for (; i < k - i; ++i) pairs += static_cast<uint64_t>(a[i]) * a[k - i];
     column += 2 * pairs;
     if (i == k - i) column += static_cast<uint64_t>(a[i]) * a[i];
-    const auto high = static_cast<uint64_t>(column / Base);
-    out[k] = static_cast<uint32_t>(column - static_cast<Wide>(high) * Base);
+    const uint64_t high = CarryOut(column);
+    out[k] = static_cast<uint32_t>(column);
     column = high;
   }
   out[2 * n - 1] = static_cast<uint32_t>(column);

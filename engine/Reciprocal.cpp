@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/Cancellation.h"
+#include "engine/DecimalValue.h"
 #include "engine/Engine.h"
 
 namespace tesselon {
@@ -129,53 +130,98 @@ void Engine::Reciprocal() {
   OpCode = savedOpCode;
 }
 
-void Engine::NewtonReciprocal(const std::string& x, const std::string& start) {
+// One step y := 2y - (x y^2 cut to 2P, cut to P), on the texts: the
+// reference form of the step, taken wherever the step on limbs below stops.
+void Engine::NewtonStepOnText(const std::string& xDigits, int32_t fx) {
   const int32_t p = Precision;
-  RegC = start;
-  LoadA(x);
+  const std::string y = RegC;
+  // d = 2y, kept with the leading space or "1" of the addition.
+  LoadA(y);
+  LoadB(y);
+  RemovePoints();
+  AddDigits();
+  FracC = FracA;
+  InsertPointIfFraction();
+  const std::string d = RegC;
+  // y^2, cut to 2P characters.
+  LoadA(y);
+  LoadB(y);
+  RemovePoints();
+  MultiplyDigits();
+  StripLeadingBlanks();
+  FracC = 2 * FracA;
+  InsertPoint();
+  // q = x y^2, cut to P characters.
+  LoadA(Cut(RegC, 2 * p));
   RemovePointA();
-  const std::string xDigits = Cut(RegA, LenA);
-  const int32_t fx = FracA;
-  for (int32_t step = 0; step < NewtonSteps; ++step) {
+  LoadB(xDigits);
+  LongerFirst();
+  MultiplyDigits();
+  StripLeadingBlanks();
+  FracC = FracA + fx;
+  InsertPoint();
+  TidyResult();
+  const std::string q = Cut(RegC, p);
+  // y = d - q
+  LoadA(d);
+  LoadB(q);
+  RemovePoints();
+  AlignOperands();
+  SubtractDigits();
+  StripLeadingBlanks();
+  FracC = std::max(FracA, FracB);
+  InsertPoint();
+  TidyResult();
+}
+
+// The same step on limbs, for as long as it can stand for the texts: each
+// cut is the cut of the text the step writes (its integer characters are
+// known from the value), and 2y - q is the plain difference while q <= 2y
+// and q's text is no more than one integer character longer than y's, so
+// that the subtraction takes 2y as its first operand. A difference of two
+// texts without a fraction keeps the point InsertPoint puts after its last
+// digit (1 / 0.5 gives "2."). Returns the steps it took; RegC holds the text
+// of the last y.
+int32_t Engine::NewtonStepsOnLimbs(const std::string& x, const std::string& start) {
+  RegC = start;
+  const std::optional<limbs::DecimalValue> divisor = limbs::ParseDecimal(x);
+  std::optional<limbs::DecimalValue> y = limbs::ParseDecimal(start);
+  if (!divisor || !y) return 0;
+  const int64_t p = Precision;
+  int64_t yTextDecimals = y->decimals;
+  bool trailingPoint = false;
+  int32_t step = 0;
+  for (; step < NewtonSteps && !limbs::IsZero(*y); ++step) {
     CheckCancelled();
+    limbs::DecimalValue square = limbs::Product(*y, *y);
+    if (!limbs::CutToChars(square, 2 * p)) break;
+    limbs::DecimalValue q = limbs::Product(*divisor, square);
+    const int64_t qInteger = limbs::IntegerChars(q);
+    const bool qFraction = limbs::TidyDecimals(q) > 0 && p - qInteger - 1 > 0;
+    if (!limbs::CutToChars(q, p) || qInteger > limbs::IntegerChars(*y) + 1) break;
+    std::optional<limbs::DecimalValue> next = limbs::Difference(limbs::Twice(*y), std::move(q));
+    if (!next) break;
+    trailingPoint = yTextDecimals == 0 && !qFraction;
+    y = std::move(next);
+    yTextDecimals = limbs::TidyDecimals(*y);
+  }
+  if (step > 0) RegC = limbs::TidyText(*y) + (trailingPoint ? "." : "");
+  return step;
+}
+
+void Engine::NewtonReciprocal(const std::string& x, const std::string& start) {
+  const int32_t limbSteps = NewtonStepsOnLimbs(x, start);
+  if (limbSteps < NewtonSteps) {
     const std::string y = RegC;
-    // d = 2y, kept with the leading space or "1" of the addition.
-    LoadA(y);
-    LoadB(y);
-    RemovePoints();
-    AddDigits();
-    FracC = FracA;
-    InsertPointIfFraction();
-    const std::string d = RegC;
-    // y^2, cut to 2P characters.
-    LoadA(y);
-    LoadB(y);
-    RemovePoints();
-    MultiplyDigits();
-    StripLeadingBlanks();
-    FracC = 2 * FracA;
-    InsertPoint();
-    // q = x y^2, cut to P characters.
-    LoadA(Cut(RegC, 2 * p));
+    LoadA(x);
     RemovePointA();
-    LoadB(xDigits);
-    LongerFirst();
-    MultiplyDigits();
-    StripLeadingBlanks();
-    FracC = FracA + fx;
-    InsertPoint();
-    TidyResult();
-    const std::string q = Cut(RegC, p);
-    // y = d - q
-    LoadA(d);
-    LoadB(q);
-    RemovePoints();
-    AlignOperands();
-    SubtractDigits();
-    StripLeadingBlanks();
-    FracC = std::max(FracA, FracB);
-    InsertPoint();
-    TidyResult();
+    const std::string xDigits = Cut(RegA, LenA);
+    const int32_t fx = FracA;
+    RegC = y;
+    for (int32_t step = limbSteps; step < NewtonSteps; ++step) {
+      CheckCancelled();
+      NewtonStepOnText(xDigits, fx);
+    }
   }
   if (CheckMode == CheckAndCut) CheckReciprocal(x);
 }

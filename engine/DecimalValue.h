@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/Limbs.h"
+
+namespace tesselon::limbs {
+
+// A number of at least 0 as digits / 10^decimals, the digits in limbs without
+// zero limbs at the top. Loops that would otherwise turn texts into limbs and
+// back on every step (Newton's iteration) keep their values in this form and
+// reason about the texts the steps would have written: a tidy text is the
+// integer part without leading zeros ("0" below one), then the point and the
+// fraction without trailing zeros when there is one.
+struct DecimalValue {
+  Limbs digits;
+  int64_t decimals = 0;
+};
+
+// The value of a text of digits with at most one point; none for any other
+// character or an empty text.
+std::optional<DecimalValue> ParseDecimal(std::string_view text);
+// The tidy text.
+std::string TidyText(const DecimalValue& value);
+
+bool IsZero(const DecimalValue& value);
+// Decimals of the tidy text.
+int64_t TidyDecimals(const DecimalValue& value);
+// Characters before the point in the tidy text (1 for values below one).
+int64_t IntegerChars(const DecimalValue& value);
+// "cut to k" of the tidy text, as a value. False, and the value untouched,
+// where the cut would fall inside the integer part.
+bool CutToChars(DecimalValue& value, int64_t k);
+
+DecimalValue Product(const DecimalValue& a, const DecimalValue& b);
+DecimalValue Twice(const DecimalValue& a);
+// a - b; none where b > a.
+std::optional<DecimalValue> Difference(DecimalValue a, DecimalValue b);
+
+}  // namespace tesselon::limbs
