@@ -108,14 +108,22 @@ bool Less(const Limbs& a, const Limbs& b) {
 
 std::optional<DecimalValue> ParseDecimal(std::string_view text) {
   const size_t point = text.find('.');
-  std::string digits(text);
-  if (point != std::string_view::npos) digits.erase(point, 1);
-  if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) {
-    return std::nullopt;
+  const size_t digitCount = text.size() - (point == std::string_view::npos ? 0 : 1);
+  if (digitCount == 0) return std::nullopt;
+  DecimalValue value;
+  value.digits.assign((digitCount + DigitsPerLimb - 1) / DigitsPerLimb, 0u);
+  // Digits from the last, nine to a limb, the point skipped.
+  size_t placed = 0;
+  for (size_t i = text.size(); i-- > 0;) {
+    if (i == point) continue;
+    const auto digit = static_cast<uint32_t>(text[i] - '0');
+    if (digit > 9) return std::nullopt;
+    value.digits[placed / DigitsPerLimb] += digit * PowersOfTen[placed % DigitsPerLimb];
+    ++placed;
   }
-  DecimalValue value{FromDigits(digits), 0};
   Trim(value.digits);
-  if (point != std::string_view::npos) value.decimals = static_cast<int64_t>(digits.size() - point);
+  if (point != std::string_view::npos)
+    value.decimals = static_cast<int64_t>(text.size() - point - 1);
   return value;
 }
 
@@ -167,16 +175,15 @@ DecimalValue Product(const DecimalValue& a, const DecimalValue& b) {
   return product;
 }
 
-DecimalValue Twice(const DecimalValue& a) {
-  DecimalValue sum = a;
+DecimalValue Twice(DecimalValue a) {
   uint32_t carry = 0;
-  for (uint32_t& limb : sum.digits) {
+  for (uint32_t& limb : a.digits) {
     const uint32_t v = 2 * limb + carry;
     carry = v >= Base;
     limb = carry ? v - Base : v;
   }
-  if (carry) sum.digits.push_back(1);
-  return sum;
+  if (carry) a.digits.push_back(1);
+  return a;
 }
 
 std::optional<DecimalValue> Difference(DecimalValue a, DecimalValue b) {

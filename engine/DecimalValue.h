@@ -36,7 +36,7 @@ int64_t IntegerChars(const DecimalValue& value);
 bool CutToChars(DecimalValue& value, int64_t k);
 
 DecimalValue Product(const DecimalValue& a, const DecimalValue& b);
-DecimalValue Twice(const DecimalValue& a);
+DecimalValue Twice(DecimalValue a);
 // a - b; none where b > a.
 std::optional<DecimalValue> Difference(DecimalValue a, DecimalValue b);
 

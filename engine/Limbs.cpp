@@ -32,13 +32,21 @@ uint32_t DigitValue(char c) {
 }
 
 // out[0, na + nb) = a * b, column by column: each column's products are
-// summed in 128 bits and carried once, so the inner loop is a plain
-// multiply-add.
+// summed and carried once, so the inner loop is a plain multiply-add. A
+// column of up to ShortColumn products below 10^18, with the carry from the
+// column before, stays below 2^64; longer columns are summed in 128 bits.
 __extension__ typedef unsigned __int128 Wide;
+constexpr size_t ShortColumn = 18;
 
-// column / Base and the remainder in place. A column of the base cases holds
-// fewer than 2^96 (a few dozen products below 10^18), so two 64-bit divisions
-// by the constant serve, where a 128-bit division would be a library call.
+// column / Base, the remainder left in column. A wide column holds fewer
+// than 2^96 (a few dozen products below 10^18), so two 64-bit divisions by
+// the constant serve where a 128-bit division would be a library call.
+uint64_t CarryOut(uint64_t& column) {
+  const uint64_t high = column / Base;
+  column -= high * Base;
+  return high;
+}
+
 uint64_t CarryOut(Wide& column) {
   if (column >> 96 != 0) {
     const auto high = static_cast<uint64_t>(column / Base);
@@ -54,8 +62,9 @@ uint64_t CarryOut(Wide& column) {
   return upperQuotient << 32 | restQuotient;
 }
 
-void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
-  Wide column = 0;
+template <typename Column>
+void MultiplyColumns(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
+  Column column = 0;
   for (size_t k = 0; k + 1 < na + nb; ++k) {
     const size_t iFirst = k >= nb ? k - nb + 1 : 0;
     const size_t iLast = std::min(k, na - 1);
@@ -71,10 +80,11 @@ void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb
 
 // out[0, 2n) = a * a, column by column like the product, each product of two
 // different limbs taken once and doubled.
-void SquareBasecase(const uint32_t* a, size_t n, uint32_t* out) {
-  Wide column = 0;
+template <typename Column>
+void SquareColumns(const uint32_t* a, size_t n, uint32_t* out) {
+  Column column = 0;
   for (size_t k = 0; k + 1 < 2 * n; ++k) {
-    Wide pairs = 0;
+    Column pairs = 0;
     size_t i = k >= n ? k - n + 1 : 0;
     for (; i < k - i; ++i) pairs += static_cast<uint64_t>(a[i]) * a[k - i];
     column += 2 * pairs;
@@ -84,6 +94,23 @@ void SquareBasecase(const uint32_t* a, size_t n, uint32_t* out) {
     column = high;
   }
   out[2 * n - 1] = static_cast<uint32_t>(column);
+}
+
+// nb <= na.
+void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
+  if (nb <= ShortColumn) {
+    MultiplyColumns<uint64_t>(a, na, b, nb, out);
+  } else {
+    MultiplyColumns<Wide>(a, na, b, nb, out);
+  }
+}
+
+void SquareBasecase(const uint32_t* a, size_t n, uint32_t* out) {
+  if (n <= ShortColumn) {
+    SquareColumns<uint64_t>(a, n, out);
+  } else {
+    SquareColumns<Wide>(a, n, out);
+  }
 }
 
 // target[0, n) += source[0, m), m <= n; the final carry must fit in target.
