@@ -14,9 +14,8 @@ constexpr std::array<uint32_t, DigitsPerLimb + 1> PowersOfTen = {
 
 int64_t DigitCount(const Limbs& digits) {
   if (digits.empty()) return 0;
-  int64_t count = static_cast<int64_t>(digits.size() - 1) * DigitsPerLimb;
-  for (uint32_t top = digits.back(); top > 0; top /= 10) ++count;
-  return count;
+  const auto top = std::upper_bound(PowersOfTen.begin(), PowersOfTen.end(), digits.back());
+  return static_cast<int64_t>(digits.size() - 1) * DigitsPerLimb + (top - PowersOfTen.begin());
 }
 
 // digits / 10^Part for 0 < Part < 9; the divisor is a constant, so the

@@ -96,9 +96,22 @@ void SquareColumns(const uint32_t* a, size_t n, uint32_t* out) {
   out[2 * n - 1] = static_cast<uint32_t>(column);
 }
 
+// out[0, n + 1) = a * factor.
+void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out) {
+  uint64_t carry = 0;
+  for (size_t i = 0; i < n; ++i) {
+    uint64_t v = a[i] * factor + carry;
+    carry = CarryOut(v);
+    out[i] = static_cast<uint32_t>(v);
+  }
+  out[n] = static_cast<uint32_t>(carry);
+}
+
 // nb <= na.
 void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
-  if (nb <= ShortColumn) {
+  if (nb == 1) {
+    MultiplyByLimb(a, na, b[0], out);
+  } else if (nb <= ShortColumn) {
     MultiplyColumns<uint64_t>(a, na, b, nb, out);
   } else {
     MultiplyColumns<Wide>(a, na, b, nb, out);
