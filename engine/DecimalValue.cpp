@@ -168,26 +168,27 @@ bool CutToChars(DecimalValue& value, int64_t k) {
   return true;
 }
 
-DecimalValue Product(const DecimalValue& a, const DecimalValue& b) {
-  DecimalValue product{Multiply(a.digits, b.digits), a.decimals + b.decimals};
+void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& product) {
+  MultiplyTo(a.digits, b.digits, product.digits);
   Trim(product.digits);
-  return product;
+  product.decimals = a.decimals + b.decimals;
 }
 
-DecimalValue Twice(DecimalValue a) {
+void TwiceInto(const DecimalValue& a, DecimalValue& twice) {
+  twice.digits.resize(a.digits.size());
+  twice.decimals = a.decimals;
   uint32_t carry = 0;
-  for (uint32_t& limb : a.digits) {
-    const uint32_t v = 2 * limb + carry;
+  for (size_t i = 0; i < a.digits.size(); ++i) {
+    const uint32_t v = 2 * a.digits[i] + carry;
     carry = v >= Base;
-    limb = carry ? v - Base : v;
+    twice.digits[i] = carry ? v - Base : v;
   }
-  if (carry) a.digits.push_back(1);
-  return a;
+  if (carry) twice.digits.push_back(1);
 }
 
-std::optional<DecimalValue> Difference(DecimalValue a, DecimalValue b) {
+bool SubtractFrom(DecimalValue& a, DecimalValue& b) {
   Align(a, b);
-  if (Less(a.digits, b.digits)) return std::nullopt;
+  if (Less(a.digits, b.digits)) return false;
   uint32_t borrow = 0;
   for (size_t i = 0; i < a.digits.size(); ++i) {
     const uint32_t sub = (i < b.digits.size() ? b.digits[i] : 0) + borrow;
@@ -196,7 +197,7 @@ std::optional<DecimalValue> Difference(DecimalValue a, DecimalValue b) {
   }
   ASSERT(borrow == 0);
   Trim(a.digits);
-  return a;
+  return true;
 }
 
 }  // namespace tesselon::limbs

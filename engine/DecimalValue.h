@@ -35,9 +35,11 @@ int64_t IntegerChars(const DecimalValue& value);
 // where the cut would fall inside the integer part.
 bool CutToChars(DecimalValue& value, int64_t k);
 
-DecimalValue Product(const DecimalValue& a, const DecimalValue& b);
-DecimalValue Twice(DecimalValue a);
-// a - b; none where b > a.
-std::optional<DecimalValue> Difference(DecimalValue a, DecimalValue b);
+// The results go into values whose storage is reused from step to step.
+void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& product);
+void TwiceInto(const DecimalValue& a, DecimalValue& twice);
+// a -= b, both first brought to the larger count of decimals; false, with a's
+// value untouched, where b > a.
+bool SubtractFrom(DecimalValue& a, DecimalValue& b);
 
 }  // namespace tesselon::limbs

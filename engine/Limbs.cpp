@@ -264,7 +264,7 @@ void ToDigits(const Limbs& value, char* out, size_t width) {
   }
 }
 
-Limbs Multiply(const Limbs& a, const Limbs& b) {
+void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product) {
   // Zero limbs at the top add length, not work.
   const size_t na = Significant(a.data(), a.size());
   const size_t nb = Significant(b.data(), b.size());
@@ -276,17 +276,26 @@ Limbs Multiply(const Limbs& a, const Limbs& b) {
     };
     const std::string ta = text(a);
     const std::string tb = &a == &b ? ta : text(b);
-    std::string product(ta.size() + tb.size(), '0');
-    MultiplyTexts(ta, tb, product.data(), product.size());
-    return FromDigits(product);
+    std::string digits(ta.size() + tb.size(), '0');
+    MultiplyTexts(ta, tb, digits.data(), digits.size());
+    product = FromDigits(digits);
+    return;
   }
-  Limbs product(a.size() + b.size());
+  if (na == 0 || nb == 0) {
+    product.clear();
+    return;
+  }
+  product.resize(na + nb);
   // Equal operands go in as one, so that the product is found as a square.
   const bool square =
       na == nb && std::equal(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(na), b.begin());
-  if (na > 0 && nb > 0) {
-    MultiplyInto(a.data(), na, square ? a.data() : b.data(), nb, product.data());
-  }
+  MultiplyInto(a.data(), na, square ? a.data() : b.data(), nb, product.data());
+}
+
+Limbs Multiply(const Limbs& a, const Limbs& b) {
+  Limbs product;
+  MultiplyTo(a, b, product);
+  product.resize(a.size() + b.size());
   return product;
 }
 

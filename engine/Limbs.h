@@ -26,6 +26,9 @@ void ToDigits(const Limbs& value, char* out, size_t width);
 // The exact product: column-wise below a few dozen limbs, Karatsuba above,
 // binary (GMP) from some twenty-five thousand digits of the shorter operand.
 Limbs Multiply(const Limbs& a, const Limbs& b);
+// The same product into `product`, whose storage is reused; it has no zero
+// limbs at the top beyond those of the operands' significant lengths.
+void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product);
 // Removes leading zero limbs (the value 0 becomes an empty vector).
 void Trim(Limbs& value);
 // The value as a digit string without leading zeros ("0" for zero).

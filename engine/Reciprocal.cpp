@@ -190,19 +190,22 @@ int32_t Engine::NewtonStepsOnLimbs(const std::string& x, const std::string& star
   const int64_t p = Precision;
   int64_t yTextDecimals = y->decimals;
   bool trailingPoint = false;
+  limbs::DecimalValue square;
+  limbs::DecimalValue q;
+  limbs::DecimalValue d;
   int32_t step = 0;
   for (; step < NewtonSteps && !limbs::IsZero(*y); ++step) {
     CheckCancelled();
-    limbs::DecimalValue square = limbs::Product(*y, *y);
+    limbs::ProductInto(*y, *y, square);
     if (!limbs::CutToChars(square, 2 * p)) break;
-    limbs::DecimalValue q = limbs::Product(*divisor, square);
+    limbs::ProductInto(*divisor, square, q);
     const int64_t qInteger = limbs::IntegerChars(q);
     const bool qFraction = limbs::TidyDecimals(q) > 0 && p - qInteger - 1 > 0;
     if (!limbs::CutToChars(q, p) || qInteger > limbs::IntegerChars(*y) + 1) break;
-    std::optional<limbs::DecimalValue> next = limbs::Difference(limbs::Twice(*y), std::move(q));
-    if (!next) break;
+    limbs::TwiceInto(*y, d);
+    if (!limbs::SubtractFrom(d, q)) break;
     trailingPoint = yTextDecimals == 0 && !qFraction;
-    y = std::move(next);
+    std::swap(*y, d);
     yTextDecimals = limbs::TidyDecimals(*y);
   }
   if (step > 0) RegC = limbs::TidyText(*y) + (trailingPoint ? "." : "");
