@@ -60,6 +60,17 @@ BENCHMARK_CAPTURE(PressKeys, SquareRootOfFiveMillionDigits, Words{FiveMillionSev
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(PressKeys, AreaSinhOfFiveMillionDigits, Words{FiveMillionSevens, "ASinh"})
     ->Unit(benchmark::kMillisecond);
+// Roots whose integer part the steps cannot keep: the steps, their check,
+// then the exact root of the leading digits.
+BENCHMARK_CAPTURE(PressKeys, SquareRootOfThreeHundredNines,
+                  Words{"X=" + std::string(300, '9'), "X^1/2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PressKeys, SquareRootOfAMillionDecimals,
+                  Words{"X=" + std::string(300, '7') + "." + std::string(1'000'000, '7'), "X^1/2"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(PressKeys, MillionDigitsToThe0_0002,
+                  Words{"X=" + std::string(1'000'000, '7'), "X^Y", "Y=0.0002", "="})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tesselon

@@ -157,6 +157,84 @@ INSTANTIATE_TEST_SUITE_P(
                 "1 / X"}),
     NameOf);
 
+std::string Nines(int n) {
+  return std::string(static_cast<size_t>(n), '9');
+}
+std::string TimesTenToThe(const char* digit, int n) {
+  return digit + std::string(static_cast<size_t>(n), '0');
+}
+
+// The exact values below come from an integer root apart from the program,
+// cut to the working length of 268 characters and snapped like the key's
+// result.
+const std::string RootOfTwoTimesTenToThe400 =
+    "1414213562373095048801688724209698078569671875376948073176679737990732478462107038850387534327"
+    "6"
+    "4157273501384623091229702492483605585073721264412149709993583141322266592750559275579995050115"
+    "2"
+    "78206057147.01095599716059702745345968620147285174186408891986095523292304843";
+const std::string CubeRootOfSevenTimesTenToThe500 =
+    "8879040017426007084292689552528771406823360214385810580080857944091890156584975719526387160676"
+    "6"
+    "943191404881701134702530438804877684220512623028640064778230866277683129."
+    "9682157781952442128442"
+    "685212409962886939793880307676317716552096952743788830039703854548994213156803";
+const std::string TwoTimesTenToThe150ToOneAndAHalf =
+    "2828427124746190097603377448419396157139343750753896146353359475981464956924214077700775068655"
+    "2"
+    "8314547002769246182459404984967211170147442528824299419987166282644533185501118551159990100230"
+    "5"
+    "564121142940219119943211940549069193.72402945703483728177839721910465846096861";
+
+// Radicands of hundreds of integer digits, where the power's steps keep no
+// true integer part: the root is the exact one, cut to the working length.
+// Up to 240 nines the steps still answer, and their digits stay.
+INSTANTIATE_TEST_SUITE_P(
+    LongRadicands, ElementaryKey,
+    testing::Values(
+        // The fraction's run of nines snaps to the next integer.
+        KeyCase{
+            "SquareRootOfThreeHundredNines", {"X=" + Nines(300), "X^1/2"}, TenToThe(150), "X^1/2"},
+        KeyCase{"SquareRootOfTenToThe300", {"X=" + TenToThe(300), "X^1/2"}, TenToThe(150), "X^1/2"},
+        KeyCase{"SquareRootOfTwoTimesTenToThe400",
+                {"X=" + TimesTenToThe("2", 400), "X^1/2"},
+                RootOfTwoTimesTenToThe400,
+                "X^1/2"},
+        KeyCase{"CubeRootOfTenToThe600", {"X=" + TenToThe(600), "X^1/3"}, TenToThe(200), "X^1/3"},
+        KeyCase{"CubeRootOfSevenTimesTenToThe500",
+                {"X=" + TimesTenToThe("7", 500), "X^1/3"},
+                CubeRootOfSevenTimesTenToThe500,
+                "X^1/3"},
+        KeyCase{"CubeRootKeepsTheSignOfALongRadicand",
+                {"X=" + TimesTenToThe("-7", 500), "X^1/3"},
+                "-" + CubeRootOfSevenTimesTenToThe500,
+                "X^1/3"},
+        KeyCase{"SquareRootTheStepsStillAnswer", {"X=" + Nines(240), "X^1/2"}, Nines(120), "X^1/2"},
+        KeyCase{
+            "SquareRootJustBeyondTheSteps", {"X=" + Nines(242), "X^1/2"}, TenToThe(121), "X^1/2"},
+        KeyCase{
+            "SquareRootOfTheLongestIntegerPart", {"X=" + Nines(536), "X^1/2"}, Nines(268), "X^1/2"},
+        KeyCase{
+            "SquareRootWithAnIntegerPartTooLong", {"X=" + Nines(537), "X^1/2"}, Invalid, "X^1/2"},
+        KeyCase{"PowerTheStepsStillAnswer",
+                {"X=" + Nines(240), "X^Y", "Y=0.5", "="},
+                Nines(120),
+                "X ^ Y"},
+        KeyCase{"LongBaseToOneAndAHalf",
+                {"X=" + TimesTenToThe("2", 150), "X^Y", "Y=1.5", "="},
+                TwoTimesTenToThe150ToOneAndAHalf,
+                "X ^ Y"},
+        KeyCase{"LongBaseToMinusAHalf",
+                {"X=" + TimesTenToThe("4", 400), "X^Y", "Y=-0.5", "="},
+                "0." + std::string(200, '0') + "5",
+                "X ^ Y"},
+        // 10^2000 ^ (1000001 / 10^7): a root of that degree is not taken.
+        KeyCase{"LongBaseToAnExponentOfManyDecimals",
+                {"X=" + TenToThe(2000), "X^Y", "Y=0.1000001", "="},
+                Invalid,
+                "X ^ Y"}),
+    NameOf);
+
 // Leading zeros typed into Operand X change nothing.
 TEST(ElementaryKeys, LeadingZerosAreTidiedFirst) {
   const struct {

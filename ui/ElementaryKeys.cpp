@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "functions/ExactRoot.h"
 #include "ui/FrontEnd.h"
 #include "ui/KeyTests.h"
 
@@ -65,6 +66,19 @@ void RootOfX(MathEngine& e, std::string exponent) {
   e.NewtonSteps = PowerNewtonSteps;
   e.RootOf(e.RegA, std::move(exponent));
   SnapResult(e);
+}
+
+// The root of |X| for a radicand of so many integer digits that the power's
+// steps keep no true integer part: from the exact root, cut to the working
+// length and snapped like the steps' result. False where even that cannot
+// hold the integer part.
+bool ExactRootOf(MathEngine& e, std::string_view radicand, uint64_t degree) {
+  const std::optional<std::string> root =
+      CutPowerOf(radicand, {.numerator = 1, .denominator = degree}, PowerPrecision);
+  if (!root) return false;
+  e.RegC = *root;
+  SnapResult(e);
+  return true;
 }
 
 }  // namespace
@@ -186,8 +200,15 @@ void FrontEnd::PressSquareRoot(int) {
   if (OperandIsOne(e, e.RegA)) return Answer("1");
   e.EntryX = e.RegA;
   TidyX(e);
+  const std::string radicand = e.RegA;
   RootOfX(e, "0.5");
-  ShowChecked(ExactFunction::SquareRoot);
+  e.ShowResult();
+  keepTrueDigits(ExactFunction::SquareRoot);
+  // Only a root the steps could not answer is taken exactly: every other one
+  // keeps the steps' own digits.
+  if (IsMessage(e.RegC) && ExactRootOf(e, radicand, 2))
+    return ShowChecked(ExactFunction::SquareRoot);
+  displayResult();
 }
 
 void FrontEnd::PressCubeRoot(int) {
@@ -200,9 +221,16 @@ void FrontEnd::PressCubeRoot(int) {
   if (OperandIsOne(e, e.RegA)) return Answer(negative ? "-1" : "1");
   e.EntryX = e.RegA;
   TidyX(e);
+  const std::string radicand = e.RegA;
   RootOfX(e, CubeRootExponent(PowerPrecision));
   if (negative && !IsMessage(e.RegC)) e.RegC.insert(0, 1, '-');
-  ShowChecked(ExactFunction::CubeRoot);
+  e.ShowResult();
+  keepTrueDigits(ExactFunction::CubeRoot);
+  if (IsMessage(e.RegC) && ExactRootOf(e, radicand, 3)) {
+    if (negative) e.RegC.insert(0, 1, '-');
+    return ShowChecked(ExactFunction::CubeRoot);
+  }
+  displayResult();
 }
 
 // e^-x is the reciprocal of e^x, cut to the characters its check confirms.

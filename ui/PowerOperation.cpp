@@ -1,7 +1,9 @@
 // The power operation that "=" runs for X ^ Y.
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "functions/ExactRoot.h"
 #include "ui/FrontEnd.h"
 #include "ui/KeyTests.h"
 
@@ -55,6 +57,9 @@ void FrontEnd::powerOperation() {
     PowerSign = 0;
     return;
   }
+  const std::string base = e.RegA;
+  const std::string exponent = e.RegB;
+  const int sign = PowerSign;
   e.LoadA(e.RegA);
   e.OpCode = opcode::Add;
   e.Precision = PowerPrecision;
@@ -66,7 +71,23 @@ void FrontEnd::powerOperation() {
   // Only an exact whole power is longer than the working length; it needs no
   // check.
   if (e.RegC.size() > static_cast<size_t>(PowerPrecision)) return ShowResult();
-  ShowChecked(ExactFunction::Power);
+  e.ShowResult();
+  keepTrueDigits(ExactFunction::Power);
+  // A power whose integer part the steps could not keep, such as a root of a
+  // long base, is taken exactly where Y is a fraction with a short
+  // denominator; every other power keeps the steps' own digits.
+  if (IsMessage(e.RegC)) {
+    const std::optional<FractionExponent> y = FractionOf(exponent, negativeExponent);
+    const std::optional<std::string> power =
+        y ? CutPowerOf(base, *y, PowerPrecision) : std::nullopt;
+    if (power) {
+      e.RegC = *power;
+      SnapResult(e, PowerSnapRun);
+      if (sign != 0) e.RegC.insert(0, 1, '-');
+      return ShowChecked(ExactFunction::Power);
+    }
+  }
+  displayResult();
 }
 
 }  // namespace tesselon
