@@ -1,6 +1,8 @@
 #include "ui/Controls.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <iterator>
 
 namespace tesselon {
@@ -167,6 +169,54 @@ constexpr ControlRow Table[] = {
 };
 // clang-format on
 
+// The row of every control number, for lookups in constant time: a key's
+// row is looked up at every event.
+constexpr int HighestNumber = std::ranges::max(Table, {}, &ControlRow::number).number;
+constexpr auto RowOfNumber = [] {
+  std::array<int16_t, HighestNumber + 1> rows{};
+  rows.fill(-1);
+  for (size_t i = 0; i < std::size(Table); ++i) rows[Table[i].number] = static_cast<int16_t>(i);
+  return rows;
+}();
+
+// The keys by name, grouped by the length of the name: a driver names a key
+// in every step, and a search compares names of the searched length only.
+struct KeyName {
+  std::string_view name;
+  const ControlRow* row;
+};
+constexpr size_t KeyCount = std::ranges::count(Table, ControlKind::Button, &ControlRow::kind);
+constexpr auto KeysByLength = [] {
+  std::array<KeyName, KeyCount> keys{};
+  size_t next = 0;
+  for (const ControlRow& row : Table) {
+    if (row.kind == ControlKind::Button) keys[next++] = {row.name, &row};
+  }
+  std::ranges::sort(keys, {}, [](const KeyName& key) { return key.name.size(); });
+  return keys;
+}();
+constexpr size_t LongestKeyName = KeysByLength.back().name.size();
+// The names of length n are KeysByLength[FirstOfLength[n]] up to
+// FirstOfLength[n + 1].
+constexpr auto FirstOfLength = [] {
+  std::array<size_t, LongestKeyName + 2> first{};
+  for (size_t n = 0; n < first.size(); ++n) {
+    first[n] = std::ranges::count_if(KeysByLength,
+                                     [n](const KeyName& key) { return key.name.size() < n; });
+  }
+  return first;
+}();
+static_assert(
+    [] {
+      for (size_t i = 0; i < KeyCount; ++i) {
+        for (size_t j = i + 1; j < KeyCount; ++j) {
+          if (KeysByLength[i].name == KeysByLength[j].name) return false;
+        }
+      }
+      return true;
+    }(),
+    "two keys share a name");
+
 }  // namespace
 
 std::span<const ControlRow> controlTable() {
@@ -174,15 +224,17 @@ std::span<const ControlRow> controlTable() {
 }
 
 const ControlRow* findControl(int number) {
-  const auto row = std::ranges::find(Table, number, &ControlRow::number);
-  return row == std::end(Table) ? nullptr : row;
+  if (number < 0 || number > HighestNumber || RowOfNumber[number] < 0) return nullptr;
+  return &Table[RowOfNumber[number]];
 }
 
 const ControlRow* findKey(std::string_view name) {
-  const auto row = std::ranges::find_if(Table, [name](const ControlRow& r) {
-    return r.kind == ControlKind::Button && r.name == name;
-  });
-  return row == std::end(Table) ? nullptr : row;
+  if (name.empty() || name.size() > LongestKeyName) return nullptr;
+  for (size_t i = FirstOfLength[name.size()]; i < FirstOfLength[name.size() + 1]; ++i) {
+    const KeyName& key = KeysByLength[i];
+    if (key.name.front() == name.front() && key.name == name) return key.row;
+  }
+  return nullptr;
 }
 
 std::string toolTip(const ControlRow& row) {

@@ -1,6 +1,7 @@
 #include "ui/DeferredToolkit.h"
 
-#include <utility>
+#include <ranges>
+#include <stdexcept>
 
 namespace tesselon {
 
@@ -9,41 +10,62 @@ bool DeferredToolkit::openWindow(int clientWidth, int clientHeight, const std::s
 }
 
 void DeferredToolkit::createFrame(int number, Rect where, const std::string& caption) {
-  carry([=](Toolkit& tk) { tk.createFrame(number, where, caption); });
+  if (!recording_) return window_.createFrame(number, where, caption);
+  calls_.push_back(
+      {.kind = CallKind::CreateFrame, .number = number, .text = caption, .where = where});
 }
 
 void DeferredToolkit::createEntryField(int number, Rect where, const std::string& text,
                                        bool readOnly) {
-  textControls_.push_back(number);
-  carry([=](Toolkit& tk) { tk.createEntryField(number, where, text, readOnly); });
+  if (!recording_) return window_.createEntryField(number, where, text, readOnly);
+  calls_.push_back({.kind = CallKind::CreateEntryField,
+                    .number = number,
+                    .text = text,
+                    .where = where,
+                    .flag = readOnly});
 }
 
 void DeferredToolkit::createButton(int number, Rect where, const std::string& label,
                                    ButtonStyle style) {
-  carry([=](Toolkit& tk) { tk.createButton(number, where, label, style); });
+  if (!recording_) return window_.createButton(number, where, label, style);
+  calls_.push_back({.kind = CallKind::CreateButton,
+                    .number = number,
+                    .text = label,
+                    .where = where,
+                    .style = style});
 }
 
 void DeferredToolkit::createLabel(int number, Rect where, const std::string& text) {
-  textControls_.push_back(number);
-  carry([=](Toolkit& tk) { tk.createLabel(number, where, text); });
+  if (!recording_) return window_.createLabel(number, where, text);
+  calls_.push_back({.kind = CallKind::CreateLabel, .number = number, .text = text, .where = where});
 }
 
 void DeferredToolkit::setText(int number, const std::string& text) {
-  if (recording_) texts_[number] = text;
-  carry([=](Toolkit& tk) { tk.setText(number, text); });
+  if (!recording_) return window_.setText(number, text);
+  calls_.push_back({.kind = CallKind::SetText, .number = number, .text = text});
 }
 
 std::string DeferredToolkit::text(int number) const {
-  return recording_ ? texts_.at(number) : window_.text(number);
+  return recording_ ? textSetByKey(number) : window_.text(number);
+}
+
+void DeferredToolkit::copyText(int number, std::string& into) const {
+  if (recording_) {
+    into = textSetByKey(number);
+  } else {
+    window_.copyText(number, into);
+  }
 }
 
 void DeferredToolkit::setBackground(int number, Rgb colour) {
-  carry([=](Toolkit& tk) { tk.setBackground(number, colour); });
+  if (!recording_) return window_.setBackground(number, colour);
+  calls_.push_back({.kind = CallKind::SetBackground, .number = number, .colour = colour});
 }
 
 void DeferredToolkit::setFocus(int number) {
-  if (recording_) focused_ = number;
-  carry([=](Toolkit& tk) { tk.setFocus(number); });
+  if (!recording_) return window_.setFocus(number);
+  focused_ = number;
+  calls_.push_back({.kind = CallKind::SetFocus, .number = number});
 }
 
 int DeferredToolkit::focusedControl() const {
@@ -55,7 +77,8 @@ Event DeferredToolkit::waitEvent() {
 }
 
 void DeferredToolkit::moveCaretToEnd(int number) {
-  carry([=](Toolkit& tk) { tk.moveCaretToEnd(number); });
+  if (!recording_) return window_.moveCaretToEnd(number);
+  calls_.push_back({.kind = CallKind::MoveCaretToEnd, .number = number});
 }
 
 void DeferredToolkit::release() {
@@ -64,19 +87,23 @@ void DeferredToolkit::release() {
 }
 
 void DeferredToolkit::setAccessibleName(int number, const std::string& name) {
-  carry([=](Toolkit& tk) { tk.setAccessibleName(number, name); });
+  if (!recording_) return window_.setAccessibleName(number, name);
+  calls_.push_back({.kind = CallKind::SetAccessibleName, .number = number, .text = name});
 }
 
 void DeferredToolkit::setToolTip(int number, const std::string& text) {
-  carry([=](Toolkit& tk) { tk.setToolTip(number, text); });
+  if (!recording_) return window_.setToolTip(number, text);
+  calls_.push_back({.kind = CallKind::SetToolTip, .number = number, .text = text});
 }
 
 void DeferredToolkit::setShortcut(int number, const std::string& keys) {
-  carry([=](Toolkit& tk) { tk.setShortcut(number, keys); });
+  if (!recording_) return window_.setShortcut(number, keys);
+  calls_.push_back({.kind = CallKind::SetShortcut, .number = number, .text = keys});
 }
 
 void DeferredToolkit::setEnabled(int number, bool enabled) {
-  carry([=](Toolkit& tk) { tk.setEnabled(number, enabled); });
+  if (!recording_) return window_.setEnabled(number, enabled);
+  calls_.push_back({.kind = CallKind::SetEnabled, .number = number, .flag = enabled});
 }
 
 void DeferredToolkit::runWork(const std::function<void()>& work,
@@ -86,16 +113,19 @@ void DeferredToolkit::runWork(const std::function<void()>& work,
 
 void DeferredToolkit::record() {
   calls_.clear();
-  texts_.clear();
-  for (const int number : textControls_) texts_[number] = window_.text(number);
   focused_ = window_.focusedControl();
   recording_ = true;
 }
 
 void DeferredToolkit::replay() {
   recording_ = false;
-  std::vector<Call> calls = std::exchange(calls_, {});
-  for (const Call& call : calls) call(window_);
+  try {
+    for (const Call& call : calls_) carryOut(call, window_);
+  } catch (...) {
+    calls_.clear();
+    throw;
+  }
+  calls_.clear();
 }
 
 void DeferredToolkit::discard() {
@@ -103,12 +133,40 @@ void DeferredToolkit::discard() {
   calls_.clear();
 }
 
-void DeferredToolkit::carry(Call call) {
-  if (recording_) {
-    calls_.push_back(std::move(call));
-  } else {
-    call(window_);
+void DeferredToolkit::carryOut(const Call& call, Toolkit& window) {
+  switch (call.kind) {
+    case CallKind::CreateFrame:
+      return window.createFrame(call.number, call.where, call.text);
+    case CallKind::CreateEntryField:
+      return window.createEntryField(call.number, call.where, call.text, call.flag);
+    case CallKind::CreateButton:
+      return window.createButton(call.number, call.where, call.text, call.style);
+    case CallKind::CreateLabel:
+      return window.createLabel(call.number, call.where, call.text);
+    case CallKind::SetText:
+      return window.setText(call.number, call.text);
+    case CallKind::SetBackground:
+      return window.setBackground(call.number, call.colour);
+    case CallKind::SetFocus:
+      return window.setFocus(call.number);
+    case CallKind::MoveCaretToEnd:
+      return window.moveCaretToEnd(call.number);
+    case CallKind::SetAccessibleName:
+      return window.setAccessibleName(call.number, call.text);
+    case CallKind::SetToolTip:
+      return window.setToolTip(call.number, call.text);
+    case CallKind::SetShortcut:
+      return window.setShortcut(call.number, call.text);
+    case CallKind::SetEnabled:
+      return window.setEnabled(call.number, call.flag);
   }
+}
+
+const std::string& DeferredToolkit::textSetByKey(int number) const {
+  for (const Call& call : std::views::reverse(calls_)) {
+    if (call.kind == CallKind::SetText && call.number == number) return call.text;
+  }
+  throw std::logic_error("DeferredToolkit: a key read a text it has not shown");
 }
 
 }  // namespace tesselon

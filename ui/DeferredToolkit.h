@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -13,9 +13,10 @@ namespace tesselon {
 // straight to the window's toolkit. While a key runs (record() to replay()
 // or discard()) the calls that change the window are kept in order and
 // carried out only when the key has ended, so that the key can run away from
-// the window's thread and a cancelled key leaves no trace; the handler's own
-// reads are answered from the texts and the focus as they were when the key
-// began, with its own changes applied.
+// the window's thread and a cancelled key leaves no trace. A key works on the
+// registers, which hold what the fields show, and does not read the window
+// while it runs: a read then answers only the texts the key has shown itself
+// (std::logic_error for any other), and the focus as the key left it.
 class DeferredToolkit : public Toolkit {
  public:
   explicit DeferredToolkit(Toolkit& window) : window_(window) {}
@@ -27,6 +28,7 @@ class DeferredToolkit : public Toolkit {
   void createLabel(int number, Rect where, const std::string& text) override;
   void setText(int number, const std::string& text) override;
   std::string text(int number) const override;
+  void copyText(int number, std::string& into) const override;
   void setBackground(int number, Rgb colour) override;
   void setFocus(int number) override;
   int focusedControl() const override;
@@ -39,8 +41,7 @@ class DeferredToolkit : public Toolkit {
   void setEnabled(int number, bool enabled) override;
   void runWork(const std::function<void()>& work, const std::function<void()>& cancel) override;
 
-  // Starts keeping the calls; takes the texts of the fields and labels and
-  // the focus from the window.
+  // Starts keeping the calls; takes the focus from the window.
   void record();
   // Carries out the kept calls on the window, in order.
   void replay();
@@ -48,15 +49,41 @@ class DeferredToolkit : public Toolkit {
   void discard();
 
  private:
-  using Call = std::function<void(Toolkit&)>;
-  void carry(Call call);
+  // A kept call as plain data: a key keeps a handful, and a function object
+  // for each would cost an allocation apiece.
+  enum class CallKind : uint8_t {
+    CreateFrame,
+    CreateEntryField,
+    CreateButton,
+    CreateLabel,
+    SetText,
+    SetBackground,
+    SetFocus,
+    MoveCaretToEnd,
+    SetAccessibleName,
+    SetToolTip,
+    SetShortcut,
+    SetEnabled,
+  };
+  struct Call {
+    CallKind kind;
+    int number;
+    // The caption, text, name, tip or keys of the call.
+    std::string text{};
+    Rect where{};
+    Rgb colour{};
+    ButtonStyle style = ButtonStyle::Plain;
+    // readOnly of a field, enabled of a key.
+    bool flag = false;
+  };
+  static void carryOut(const Call& call, Toolkit& window);
+  // The text the key has shown in a control, or nullptr when it has not.
+  const std::string& textSetByKey(int number) const;
 
   Toolkit& window_;
   bool recording_ = false;
+  // The kept calls; emptied, not freed, after each key.
   std::vector<Call> calls_;
-  // The controls that have a text to read: entry fields and labels.
-  std::vector<int> textControls_;
-  std::map<int, std::string> texts_;
   int focused_ = NoControl;
 };
 

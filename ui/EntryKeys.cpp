@@ -17,8 +17,8 @@ int fieldOf(int operand) {
 }  // namespace
 
 void FrontEnd::readOperands() {
-  e.RegA = tk.text(control::OperandX);
-  e.RegB = tk.text(control::OperandY);
+  tk.copyText(control::OperandX, e.RegA);
+  tk.copyText(control::OperandY, e.RegB);
 }
 
 void FrontEnd::followFocus() {

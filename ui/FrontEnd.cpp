@@ -58,25 +58,26 @@ void FrontEnd::handle(const Event& event) {
     followFocus();
   }
   const ControlRow* row = findControl(event.control);
-  if (row != nullptr && row->press != nullptr) runKey(row->press, event.control);
+  if (row != nullptr && row->press != nullptr) runKey(*row);
 }
 
-void FrontEnd::runKey(KeyHandler press, int control) {
-  KeyEnd end = KeyEnd::Failed;
+void FrontEnd::runKey(const ControlRow& key) {
+  lastKeyEnd = KeyEnd::Failed;
   try {
-    KeyGuard guard(e, *this, deferred, window);
+    KeyGuard guard(before, e, *this, deferred, window);
     ClearCancel();
-    tk.runWork([&] { end = pressCaught(press, control); }, RequestCancel);
+    // Two pointers captured: the function object holds them without an
+    // allocation.
+    tk.runWork([this, &key] { lastKeyEnd = pressCaught(key); }, RequestCancel);
     // An Escape that came as the work ended has nothing left to cancel.
     ClearCancel();
-    if (end == KeyEnd::Finished) guard.keep();
+    if (lastKeyEnd == KeyEnd::Finished) guard.keep();
   } catch (...) {
     // Whatever escaped the key or the showing of its result, the guard has
     // put the registers back and the window stays usable.
-    end = KeyEnd::Failed;
+    lastKeyEnd = KeyEnd::Failed;
   }
-  lastKeyEnd = end;
-  if (end == KeyEnd::Failed) Answer(std::string(ErrorText));
+  if (lastKeyEnd == KeyEnd::Failed) Answer(std::string(ErrorText));
   // A key stopped by a guard after its preparation ("=" with nothing to
   // compute, a lone "-" split off) shows nothing and queues no change, yet
   // the next key must find the texts the fields show.
@@ -84,12 +85,12 @@ void FrontEnd::runKey(KeyHandler press, int control) {
 }
 
 // Runs on the computing thread: nothing escapes from here.
-FrontEnd::KeyEnd FrontEnd::pressCaught(KeyHandler press, int control) {
+FrontEnd::KeyEnd FrontEnd::pressCaught(const ControlRow& key) {
   try {
-    if (operandsAreNumbers(control) && keyFitsInMemory(press)) {
+    if (operandsAreNumbers(key) && keyFitsInMemory(key.press)) {
       typedX = e.RegA;
       typedY = e.RegB;
-      (this->*press)(control);
+      (this->*key.press)(key.number);
     } else {
       Answer(std::string(ErrorText));
     }

@@ -33,6 +33,15 @@ struct EntryState {
   int PowerSign = 0;
 };
 
+// The state a key may change, as it was before the key (ui/KeyGuard.h). It
+// lives from key to key, so that taking it copies the texts into the room
+// they had the key before.
+struct StateBefore {
+  MathEngine engine;
+  EntryState entry;
+  std::string label;
+};
+
 // The calculator front end: start-up, the event loop and one handler per key,
 // written against the Toolkit interface only. Between two events the text of
 // Operand X lives in the engine's RegA and that of Operand Y in RegB.
@@ -157,8 +166,8 @@ class FrontEnd : private EntryState {
   // calls; a key whose result would not fit in memory (ui/MemoryBound.h),
   // or that fails in any other way, even while its result goes into the
   // window, answers the message with the registers put back.
-  void runKey(KeyHandler press, int control);
-  KeyEnd pressCaught(KeyHandler press, int control);
+  void runKey(const ControlRow& key);
+  KeyEnd pressCaught(const ControlRow& key);
   KeyEnd lastKeyEnd = KeyEnd::Finished;
   // False, with the key's label, when the key's result would not fit in
   // memory (ui/MemoryBound.cpp).
@@ -166,7 +175,7 @@ class FrontEnd : private EntryState {
   // The texts a key is about to compute with, made ready for the engine (a
   // typed comma is the point, a leading point gets a "0" before it); false
   // when one of them is not a decimal number (ui/TypedOperands.cpp).
-  bool operandsAreNumbers(int control);
+  bool operandsAreNumbers(const ControlRow& key);
 
   // The operand texts a key computes with, as the user gave them (after
   // operandsAreNumbers): the arguments of the exact function its result is
@@ -176,6 +185,7 @@ class FrontEnd : private EntryState {
 
   Toolkit& window;
   DeferredToolkit deferred{window};
+  StateBefore before;
   // Every handler works through the deferred toolkit.
   Toolkit& tk = deferred;
   MathEngine& e;

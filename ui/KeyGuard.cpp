@@ -2,15 +2,25 @@
 
 namespace tesselon {
 
-KeyGuard::KeyGuard(MathEngine& engine, EntryState& entry, DeferredToolkit& deferred,
-                   Toolkit& window)
-    : engine_(engine),
+namespace {
+
+StateBefore& Take(StateBefore& before, const MathEngine& engine, const EntryState& entry,
+                  const Toolkit& window) {
+  before.engine = engine;
+  before.entry = entry;
+  window.copyText(control::OperationLabel, before.label);
+  return before;
+}
+
+}  // namespace
+
+KeyGuard::KeyGuard(StateBefore& before, MathEngine& engine, EntryState& entry,
+                   DeferredToolkit& deferred, Toolkit& window)
+    : before_(Take(before, engine, entry, window)),
+      engine_(engine),
       entry_(entry),
       deferred_(deferred),
-      window_(window),
-      engineBefore_(engine),
-      entryBefore_(entry),
-      labelBefore_(window.text(control::OperationLabel)) {
+      window_(window) {
   deferred_.record();
 }
 
@@ -23,8 +33,8 @@ void KeyGuard::keep() {
 KeyGuard::~KeyGuard() {
   if (kept_) return;
   deferred_.discard();
-  engine_ = engineBefore_;
-  entry_ = entryBefore_;
+  engine_ = before_.engine;
+  entry_ = before_.entry;
   if (!replaying_) return;
   // Part of the key's result already reached the window: the fields go back
   // to the registers. A failure here leaves the fields as they are; the next
@@ -32,7 +42,7 @@ KeyGuard::~KeyGuard() {
   try {
     window_.setText(control::OperandX, engine_.RegA);
     window_.setText(control::OperandY, engine_.RegB);
-    window_.setText(control::OperationLabel, labelBefore_);
+    window_.setText(control::OperationLabel, before_.label);
   } catch (...) {
   }
 }

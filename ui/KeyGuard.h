@@ -16,7 +16,9 @@ namespace tesselon {
 // exception on the way out, while its result went into the window.
 class KeyGuard {
  public:
-  KeyGuard(MathEngine& engine, EntryState& entry, DeferredToolkit& deferred, Toolkit& window);
+  // `before` receives the state of before the key.
+  KeyGuard(StateBefore& before, MathEngine& engine, EntryState& entry, DeferredToolkit& deferred,
+           Toolkit& window);
   KeyGuard(const KeyGuard&) = delete;
   KeyGuard& operator=(const KeyGuard&) = delete;
   ~KeyGuard();
@@ -26,13 +28,11 @@ class KeyGuard {
   void keep();
 
  private:
+  const StateBefore& before_;
   MathEngine& engine_;
   EntryState& entry_;
   DeferredToolkit& deferred_;
   Toolkit& window_;
-  const MathEngine engineBefore_;
-  const EntryState entryBefore_;
-  const std::string labelBefore_;
   bool replaying_ = false;
   bool kept_ = false;
 };

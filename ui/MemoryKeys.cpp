@@ -100,6 +100,8 @@ void FrontEnd::PressMemoryStore(int) {
 // Memory + RegC by the "=" evaluation, stored into Memory instead of shown;
 // the Result field, the colours and the focus stay as they were. An empty
 // memory or result stops at the guards of "=", which drop the pending flag.
+// The evaluation leaves its tidied, unsigned operands in RegA and RegB; like
+// every key's, they are read back from the fields when the key has ended.
 void FrontEnd::PressMemoryAdd(int) {
   e.RegA = e.Memory;
   e.RegB = e.RegC;
@@ -107,9 +109,6 @@ void FrontEnd::PressMemoryAdd(int) {
   e.OpCode = opcode::Add;
   e.MemoryAddPending = 1;
   evaluate();
-  // The evaluation leaves its tidied, unsigned operands in the registers; the
-  // next entry key must work on the texts the fields show.
-  readOperands();
 }
 
 // The constant replaces the whole text of the active operand; the caret and

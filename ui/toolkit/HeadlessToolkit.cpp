@@ -1,5 +1,8 @@
 #include "ui/toolkit/HeadlessToolkit.h"
 
+#include <stdexcept>
+#include <utility>
+
 namespace tesselon {
 
 bool HeadlessToolkit::openWindow(int, int, const std::string&) {
@@ -7,7 +10,20 @@ bool HeadlessToolkit::openWindow(int, int, const std::string&) {
 }
 
 void HeadlessToolkit::add(int number, bool isField, const std::string& text) {
-  controls_[number] = Control{.isField = isField, .text = text};
+  if (number < 0) throw std::out_of_range("HeadlessToolkit: negative control number");
+  if (static_cast<size_t>(number) >= controls_.size()) controls_.resize(number + 1);
+  controls_[number] = Control{.exists = true, .isField = isField, .text = text};
+}
+
+HeadlessToolkit::Control& HeadlessToolkit::control(int number) {
+  return const_cast<Control&>(std::as_const(*this).control(number));
+}
+
+const HeadlessToolkit::Control& HeadlessToolkit::control(int number) const {
+  if (number < 0 || static_cast<size_t>(number) >= controls_.size() || !controls_[number].exists) {
+    throw std::out_of_range("HeadlessToolkit: no control of that number");
+  }
+  return controls_[number];
 }
 
 void HeadlessToolkit::createFrame(int number, Rect, const std::string& caption) {
@@ -27,21 +43,25 @@ void HeadlessToolkit::createLabel(int number, Rect, const std::string& text) {
 }
 
 void HeadlessToolkit::setText(int number, const std::string& text) {
-  Control& control = controls_.at(number);
-  control.text = text;
-  if (control.isField) post({EventKind::Change, number});
+  Control& shown = control(number);
+  shown.text = text;
+  if (shown.isField) post({EventKind::Change, number});
 }
 
 std::string HeadlessToolkit::text(int number) const {
-  return controls_.at(number).text;
+  return control(number).text;
+}
+
+void HeadlessToolkit::copyText(int number, std::string& into) const {
+  into = control(number).text;
 }
 
 const std::string& HeadlessToolkit::textOf(int number) const {
-  return controls_.at(number).text;
+  return control(number).text;
 }
 
 void HeadlessToolkit::setBackground(int number, Rgb colour) {
-  controls_.at(number).background = colour;
+  control(number).background = colour;
 }
 
 void HeadlessToolkit::setFocus(int number) {
@@ -54,10 +74,13 @@ int HeadlessToolkit::focusedControl() const {
 }
 
 Event HeadlessToolkit::waitEvent() {
-  if (events_.empty()) return {EventKind::Close, NoControl};
-  const Event next = events_.front();
-  events_.pop_front();
-  return next;
+  if (next_ == events_.size()) return {EventKind::Close, NoControl};
+  const Event event = events_[next_++];
+  if (next_ == events_.size()) {
+    events_.clear();
+    next_ = 0;
+  }
+  return event;
 }
 
 void HeadlessToolkit::moveCaretToEnd(int) {}
@@ -65,6 +88,7 @@ void HeadlessToolkit::moveCaretToEnd(int) {}
 void HeadlessToolkit::release() {
   controls_.clear();
   events_.clear();
+  next_ = 0;
   focused_ = NoControl;
 }
 
@@ -75,7 +99,7 @@ void HeadlessToolkit::setToolTip(int, const std::string&) {}
 void HeadlessToolkit::setShortcut(int, const std::string&) {}
 
 void HeadlessToolkit::setEnabled(int number, bool enabled) {
-  controls_.at(number).isEnabled = enabled;
+  control(number).isEnabled = enabled;
 }
 
 void HeadlessToolkit::post(Event event) {
@@ -83,11 +107,11 @@ void HeadlessToolkit::post(Event event) {
 }
 
 bool HeadlessToolkit::pending() const {
-  return !events_.empty();
+  return next_ < events_.size();
 }
 
 void HeadlessToolkit::typeInto(int number, const std::string& text) {
-  controls_.at(number).text = text;
+  control(number).text = text;
   post({EventKind::Change, number});
 }
 
@@ -97,13 +121,14 @@ void HeadlessToolkit::clickInto(int number) {
 
 // As in a window, a disabled key cannot be pressed.
 void HeadlessToolkit::press(int number) {
-  const auto key = controls_.find(number);
-  if (key != controls_.end() && !key->second.isEnabled) return;
+  const bool known =
+      number >= 0 && static_cast<size_t>(number) < controls_.size() && controls_[number].exists;
+  if (known && !controls_[number].isEnabled) return;
   post({EventKind::Other, number});
 }
 
 Rgb HeadlessToolkit::background(int number) const {
-  return controls_.at(number).background;
+  return control(number).background;
 }
 
 }  // namespace tesselon

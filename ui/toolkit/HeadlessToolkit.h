@@ -1,8 +1,8 @@
 #pragma once
 
-#include <deque>
-#include <map>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "ui/toolkit/Toolkit.h"
 
@@ -21,6 +21,7 @@ class HeadlessToolkit : public Toolkit {
   void createLabel(int number, Rect where, const std::string& text) override;
   void setText(int number, const std::string& text) override;
   std::string text(int number) const override;
+  void copyText(int number, std::string& into) const override;
   void setBackground(int number, Rgb colour) override;
   void setFocus(int number) override;
   int focusedControl() const override;
@@ -47,6 +48,7 @@ class HeadlessToolkit : public Toolkit {
 
  private:
   struct Control {
+    bool exists = false;
     bool isField = false;
     std::string text;
     Rgb background{255, 255, 255};
@@ -54,9 +56,17 @@ class HeadlessToolkit : public Toolkit {
   };
 
   void add(int number, bool isField, const std::string& text);
+  // The control of a number; std::out_of_range when there is none.
+  Control& control(int number);
+  const Control& control(int number) const;
 
-  std::map<int, Control> controls_;
-  std::deque<Event> events_;
+  // Indexed by control number: the numbers are small, and a control is
+  // looked up at every call.
+  std::vector<Control> controls_;
+  // The events from next_ on are pending; the queue is emptied whenever its
+  // last event has been taken, so it keeps its room.
+  std::vector<Event> events_;
+  size_t next_ = 0;
   int focused_ = NoControl;
 };
 

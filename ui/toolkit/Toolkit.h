@@ -49,6 +49,9 @@ class Toolkit {
   virtual void createLabel(int number, Rect where, const std::string& text) = 0;
   virtual void setText(int number, const std::string& text) = 0;
   virtual std::string text(int number) const = 0;
+  // text() into `into`, whose room a toolkit that keeps its texts can reuse:
+  // the operands are read back after every event.
+  virtual void copyText(int number, std::string& into) const { into = text(number); }
   virtual void setBackground(int number, Rgb colour) = 0;
   virtual void setFocus(int number) = 0;
   virtual int focusedControl() const = 0;
