@@ -59,6 +59,33 @@ TEST(KeysToolTest, ReadsStepsFromStandardInput) {
             "\"Div\", \"Active\": 1, \"Deg\": 0, \"Memory\": \"\"}\n");
 }
 
+// Windows line ends, blank lines and a last line without its end read as
+// the plain lines do.
+TEST(KeysToolTest, ReadsAnyLineEndsFromStandardInput) {
+  const std::string plain = runTool("-", "X=7\\n*\\nY=13\\n=\\n").out;
+  for (const char* input : {"X=7\\r\\n*\\r\\nY=13\\r\\n=\\r\\n",
+                            "X=7\\n\\n*\\nY=13\\n\\r\\n=", "\\nX=7\\n*\\nY=13\\n=\\r"}) {
+    const ToolRun run = runTool("-", input);
+    EXPECT_EQ(run.status, 0) << input;
+    EXPECT_EQ(run.out, plain) << input;
+  }
+  EXPECT_NE(plain.find("\"Result\": \"91\""), std::string::npos) << plain;
+}
+
+// Every key is found by its name and by its number, every control by its
+// number only.
+TEST(KeysToolTest, EveryKeyIsFoundByNameAndNumber) {
+  for (const ControlRow& row : controlTable()) {
+    EXPECT_EQ(findControl(row.number), &row) << row.name;
+    const ControlRow* named = findKey(row.name);
+    EXPECT_EQ(named, row.kind == ControlKind::Button ? &row : nullptr) << row.name;
+  }
+  EXPECT_EQ(findControl(-1), nullptr);
+  EXPECT_EQ(findControl(91), nullptr);
+  EXPECT_EQ(findKey(""), nullptr);
+  EXPECT_EQ(findKey("ResHexa"), nullptr);
+}
+
 TEST(KeysToolTest, UnknownStepFailsWithoutOutput) {
   const ToolRun run = runTool("1 + Tangens =");
   EXPECT_EQ(run.status, 2);

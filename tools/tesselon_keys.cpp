@@ -9,6 +9,10 @@
 // `show`, the state is printed once at the end. An unknown step ends the run
 // with exit status 2; a step that runs past the time limit is cancelled and
 // ends it with exit status 3.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -44,7 +48,7 @@ class StepRunner {
   // 0 to go on, or the exit status that ends the run. A key that runs out
   // of memory answers the message; typing or clicking that does ends the
   // run with a note rather than an abort.
-  int run(const std::string& word) {
+  int run(std::string_view word) {
     try {
       return perform(word);
     } catch (const std::bad_alloc&) {
@@ -56,7 +60,7 @@ class StepRunner {
   int finish() { return shownLast_ ? 0 : show(); }
 
  private:
-  int perform(const std::string& word) {
+  int perform(std::string_view word) {
     const std::optional<tesselon::KeyStep> step = tesselon::parseStep(word);
     if (!step) {
       std::cerr << "tesselon-keys: unknown step: " << word << '\n';
@@ -90,6 +94,60 @@ class StepRunner {
   tesselon::KeySession session_;
   std::optional<double> stepTimeout_;
   bool shownLast_ = false;
+};
+
+// The lines of standard input, read a block at a time as they arrive: a
+// step read from a pipe costs no more than the search for its end.
+class LineReader {
+ public:
+  // The next line without its end ("\n" or "\r\n"), valid until the next
+  // call; false at the end of the input.
+  bool next(std::string_view& line) {
+    for (size_t searched = start_;;) {
+      const size_t end = buffer_.find('\n', searched);
+      if (end != std::string::npos) {
+        line = take(end, end + 1);
+        return true;
+      }
+      // A line of millions of digits comes in many blocks; each is searched
+      // once.
+      searched = buffer_.size() - start_;
+      buffer_.erase(0, start_);
+      start_ = 0;
+      if (ended_ || !readBlock()) {
+        ended_ = true;
+        // A last line without its end.
+        line = take(buffer_.size(), buffer_.size());
+        return !line.empty();
+      }
+    }
+  }
+
+ private:
+  static constexpr size_t Block = 64 * 1024;
+
+  std::string_view take(size_t end, size_t next) {
+    std::string_view line(buffer_.data() + start_, end - start_);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    start_ = next;
+    return line;
+  }
+
+  // False at the end of the input or on a read error.
+  bool readBlock() {
+    const size_t kept = buffer_.size();
+    buffer_.resize(kept + Block);
+    ssize_t got = 0;
+    do {
+      got = ::read(STDIN_FILENO, buffer_.data() + kept, Block);
+    } while (got < 0 && errno == EINTR);
+    buffer_.resize(kept + static_cast<size_t>(std::max<ssize_t>(got, 0)));
+    return got > 0;
+  }
+
+  std::string buffer_;
+  size_t start_ = 0;
+  bool ended_ = false;
 };
 
 constexpr std::string_view Usage = R"(Usage: tesselon-keys [--step-timeout SECONDS] STEP...
@@ -169,8 +227,8 @@ int main(int argc, char** argv) {
   StepRunner runner(stepTimeout);
   int status = 0;
   if (argc == first + 1 && std::string_view(argv[first]) == "-") {
-    for (std::string line; status == 0 && std::getline(std::cin, line);) {
-      if (line.ends_with('\r')) line.pop_back();
+    LineReader lines;
+    for (std::string_view line; status == 0 && lines.next(line);) {
       if (!line.empty()) status = runner.run(line);
     }
   } else {
