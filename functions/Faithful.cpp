@@ -3,8 +3,12 @@
 #include <mpfr.h>
 
 #include <algorithm>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <utility>
 
+#include "engine/Assert.h"
 #include "engine/Engine.h"
 
 namespace tesselon {
@@ -14,6 +18,11 @@ namespace {
 // The reference carries this many digits beyond the last one a text shows,
 // so that its own rounding never moves a cut.
 constexpr size_t GuardDigits = 15;
+constexpr unsigned long GuardUnits = [] {
+  unsigned long units = 1;
+  for (size_t i = 0; i < GuardDigits; ++i) units *= 10;
+  return units;
+}();
 // A text within one unit of its last digit, give or take the reference's own
 // rounding noise (these many units of its last guard digit), is faithful:
 // 0.4999...9 for 0.5 lies exactly one unit off.
@@ -66,8 +75,8 @@ class Integer {
 // A decimal text: optional "-", digits, optional point and digits.
 struct NumberParts {
   bool negative = false;
-  std::string_view whole;
-  std::string_view fraction;
+  std::string_view whole{};
+  std::string_view fraction{};
 };
 
 bool IsDigits(std::string_view text) {
@@ -126,6 +135,57 @@ std::string LeadingDigits(std::string_view text, size_t digits) {
   return out;
 }
 
+// ln 2 or log10 2, worked once for the whole program: each key computes on a
+// thread of its own, where MPFR's own constants start afresh, and a
+// logarithm of 2, 4, 8 (the keys' table constants) would otherwise cost
+// more to check than to answer.
+class LogOfTwo {
+ public:
+  explicit LogOfTwo(int (*logarithm)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t)) : logarithm_(logarithm) {
+    mpfr_init2(value_, MPFR_PREC_MIN);
+  }
+  ~LogOfTwo() { mpfr_clear(value_); }
+  LogOfTwo(const LogOfTwo&) = delete;
+  LogOfTwo& operator=(const LogOfTwo&) = delete;
+
+  // log x = k log 2 for x = 2^k, correctly rounded to r's precision as the
+  // logarithm itself would round it; false where x is no power of two (or
+  // 1) or the product lies too near a rounding boundary to tell.
+  bool logOfPowerOfTwo(mpfr_ptr r, mpfr_srcptr x) {
+    if (!mpfr_regular_p(x) || mpfr_sgn(x) < 0 || mpfr_min_prec(x) != 1) return false;
+    const long k = mpfr_get_exp(x) - 1;
+    if (k == 0) return false;
+    const mpfr_prec_t bits = mpfr_get_prec(r) + 32;
+    Real product(bits);
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      if (mpfr_get_prec(value_) < bits) {
+        // Enough for a text of some thousand digits at once.
+        mpfr_set_prec(value_, std::max<mpfr_prec_t>(2 * bits, 4096));
+        Real two(2);
+        mpfr_set_ui(*two, 2, MPFR_RNDN);
+        logarithm_(value_, *two, MPFR_RNDN);
+      }
+      mpfr_mul_si(*product, value_, k, MPFR_RNDN);
+    }
+    // The constant's rounding and the product's leave it within
+    // 2^(EXP - bits) of k log 2; the test allows four times that.
+    if (mpfr_can_round(*product, bits - 2, MPFR_RNDN, MPFR_RNDZ, mpfr_get_prec(r) + 1) == 0) {
+      return false;
+    }
+    mpfr_set(r, *product, MPFR_RNDN);
+    return true;
+  }
+
+ private:
+  int (*logarithm_)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
+  std::mutex mutex_;
+  mpfr_t value_;
+};
+
+LogOfTwo naturalLogOfTwo(mpfr_log);
+LogOfTwo decimalLogOfTwo(mpfr_log10);
+
 // The exact function's value, correctly rounded to `bits`. The arguments are
 // read with more bits again, as many as their own digits need and more, so
 // that an ill-conditioned function (ln near 1, sin near a multiple of pi)
@@ -154,10 +214,12 @@ class Reference {
   bool isNegative() const { return mpfr_sgn(*value_) < 0; }
 
   // The value times 10^decimals, to the nearest whole number.
+  // 10^decimals has fewer odd bits than the product's precision, so the
+  // product is the value times the exact power, rounded once.
   void scaled(size_t decimals, Integer& out) const {
+    mpz_ui_pow_ui(*out, 10, decimals);
     Real scaled(bits_ + 64);
-    mpfr_ui_pow_ui(*scaled, 10, decimals, MPFR_RNDN);
-    mpfr_mul(*scaled, *scaled, *value_, MPFR_RNDN);
+    mpfr_mul_z(*scaled, *value_, *out, MPFR_RNDN);
     mpfr_get_z(*out, *scaled, MPFR_RNDN);
   }
 
@@ -165,6 +227,10 @@ class Reference {
   void evaluateWith(ExactFunction function, std::string_view x, std::string_view y, bool degrees) {
     const mpfr_prec_t argumentBits = bits_ + BitsFor(x.size() + y.size());
     const Real xValue(argumentBits, x);
+    if (function != ExactFunction::Quotient && function != ExactFunction::Power) {
+      evaluate(function, *xValue, nullptr, degrees);
+      return;
+    }
     const Real yValue(argumentBits, y.empty() ? "0" : y);
     evaluate(function, *xValue, *yValue, degrees);
   }
@@ -210,10 +276,10 @@ class Reference {
         mpfr_exp(r, x, N);
         break;
       case ExactFunction::Ln:
-        mpfr_log(r, x, N);
+        if (!naturalLogOfTwo.logOfPowerOfTwo(r, x)) mpfr_log(r, x, N);
         break;
       case ExactFunction::Log:
-        mpfr_log10(r, x, N);
+        if (!decimalLogOfTwo.logOfPowerOfTwo(r, x)) mpfr_log10(r, x, N);
         break;
       case ExactFunction::Sin:
         degrees ? mpfr_sinu(r, x, 360, N) : mpfr_sin(r, x, N);
@@ -308,32 +374,45 @@ mpfr_prec_t BitsToCheck(size_t characters) {
   return BitsFor(characters + GuardDigits);
 }
 
+// Whether a text cut to some decimals is faithful. The exact path answers
+// Unsure where the reference's own rounding could tip the answer either way;
+// the reference then decides.
+enum class Verdict { Faithful, NotFaithful, Unsure };
+
+// A count of decimals: the exact path could not tell.
+constexpr int UnsureDecimals = -2;
+
 // The text and the reference as whole numbers of units of the text's last
 // digit's 10^-GuardDigits, so that each cut is a division by a power of ten.
 class ScaledComparison {
  public:
   ScaledComparison(const Reference& reference, const NumberParts& parts)
       : decimals_(parts.fraction.size()) {
-    const std::string digits = std::string(parts.whole) + std::string(parts.fraction);
+    thread_local std::string digits;
+    digits.assign(parts.whole);
+    digits.append(parts.fraction);
     mpz_set_str(*text_, digits.c_str(), 10);
-    Integer guard;
-    mpz_ui_pow_ui(*guard, 10, GuardDigits);
-    mpz_mul(*text_, *text_, *guard);
+    mpz_mul_ui(*text_, *text_, GuardUnits);
     if (parts.negative) mpz_neg(*text_, *text_);
     reference.scaled(decimals_ + GuardDigits, exact_);
   }
 
   // |text cut to `kept` decimals - value| <= one unit of its last digit.
-  bool isWithinOneUnit(size_t kept) const {
-    Integer unit;
+  Verdict verdict(size_t kept) const {
+    thread_local Integer unit;
+    thread_local Integer difference;
+    if (kept == decimals_) {
+      mpz_sub(*difference, *text_, *exact_);
+      return mpz_cmpabs_ui(*difference, GuardUnits + NoiseUnits) <= 0 ? Verdict::Faithful
+                                                                      : Verdict::NotFaithful;
+    }
     mpz_ui_pow_ui(*unit, 10, decimals_ - kept + GuardDigits);
-    Integer difference;
     mpz_tdiv_q(*difference, *text_, *unit);
     mpz_mul(*difference, *difference, *unit);
     mpz_sub(*difference, *difference, *exact_);
     mpz_abs(*difference, *difference);
     mpz_add_ui(*unit, *unit, NoiseUnits);
-    return mpz_cmp(*difference, *unit) <= 0;
+    return mpz_cmp(*difference, *unit) <= 0 ? Verdict::Faithful : Verdict::NotFaithful;
   }
 
  private:
@@ -344,20 +423,23 @@ class ScaledComparison {
 
 // Faithfulness only shrinks as digits are dropped from the right: a prefix
 // within one unit of its last digit stays so when cut further. So the
-// longest faithful prefix is found by halving.
-int LongestFaithful(const Reference& reference, const NumberParts& parts) {
-  if (!reference.isNumber()) return -1;
-  const ScaledComparison comparison(reference, parts);
+// longest faithful prefix of a text of `decimals` decimals is found by
+// halving.
+template <class Comparison>
+int LongestFaithful(const Comparison& comparison, size_t decimals) {
   // Most texts are faithful to their last digit: one comparison settles them.
-  if (comparison.isWithinOneUnit(parts.fraction.size())) {
-    return static_cast<int>(parts.fraction.size());
-  }
-  if (!comparison.isWithinOneUnit(0)) return -1;
+  const Verdict toTheEnd = comparison.verdict(decimals);
+  if (toTheEnd == Verdict::Faithful) return static_cast<int>(decimals);
+  if (toTheEnd == Verdict::Unsure) return UnsureDecimals;
+  const Verdict wholePart = comparison.verdict(0);
+  if (wholePart != Verdict::Faithful) return wholePart == Verdict::Unsure ? UnsureDecimals : -1;
   size_t good = 0;
-  size_t bad = parts.fraction.size();
+  size_t bad = decimals;
   while (bad - good > 1) {
     const size_t middle = good + (bad - good) / 2;
-    (comparison.isWithinOneUnit(middle) ? good : bad) = middle;
+    const Verdict verdict = comparison.verdict(middle);
+    if (verdict == Verdict::Unsure) return UnsureDecimals;
+    (verdict == Verdict::Faithful ? good : bad) = middle;
   }
   return static_cast<int>(good);
 }
@@ -371,18 +453,255 @@ size_t FirstLookLength(const NumberParts& parts) {
   return parts.whole.size() + 2 + std::min(parts.fraction.size(), FirstLookDecimals);
 }
 
-// The longest faithful prefix's decimals, from a reference worked to the
-// first look at `parts` (its zero and sign serve any length).
-int TrueDecimals(ExactFunction function, const ExactArguments& arguments,
-                 const Reference& firstLook, const NumberParts& parts) {
-  if (parts.fraction.size() <= FirstLookDecimals) return LongestFaithful(firstLook, parts);
+// The check against MPFR: a reference worked to the first look at the text
+// (its zero and sign serve any length), and one worked to the whole text
+// where that is needed.
+class ReferenceJudge {
+ public:
+  ReferenceJudge(ExactFunction function, const ExactArguments& arguments, size_t firstLookLength)
+      : function_(function),
+        arguments_(arguments),
+        firstLook_(function, arguments, BitsToCheck(firstLookLength)) {}
+
+  bool isZero() const { return firstLook_.isZero(); }
+  bool isNegative() const { return firstLook_.isNegative(); }
+
+  int longestFaithful(const NumberParts& parts, bool firstLook) const {
+    if (firstLook) return LongestFaithfulTo(firstLook_, parts);
+    const Reference whole(function_, arguments_,
+                          BitsToCheck(parts.whole.size() + 2 + parts.fraction.size()));
+    return LongestFaithfulTo(whole, parts);
+  }
+
+ private:
+  static int LongestFaithfulTo(const Reference& reference, const NumberParts& parts) {
+    if (!reference.isNumber()) return -1;
+    return LongestFaithful(ScaledComparison(reference, parts), parts.fraction.size());
+  }
+
+  ExactFunction function_;
+  const ExactArguments& arguments_;
+  Reference firstLook_;
+};
+
+// The whole numbers of a quotient's check, kept by each thread from one
+// check to the next so that a short one allocates nothing.
+struct QuotientScratch {
+  QuotientScratch() {
+    mpz_inits(text, dividend, divisor, difference, ceiling, bound, power, nullptr);
+  }
+  ~QuotientScratch() {
+    mpz_clears(text, dividend, divisor, difference, ceiling, bound, power, nullptr);
+  }
+  QuotientScratch(const QuotientScratch&) = delete;
+  QuotientScratch& operator=(const QuotientScratch&) = delete;
+
+  void read(mpz_ptr out, std::string_view digitsFrom, std::string_view more, size_t zeros) {
+    digits.assign(digitsFrom);
+    digits.append(more);
+    digits.append(zeros, '0');
+    mpz_set_str(out, digits.c_str(), 10);
+  }
+  // The digits of `parts` up to `decimals` of them after the point, then
+  // `zeros` zeros, as a whole number with the sign of `parts`.
+  void read(mpz_ptr out, const NumberParts& parts, size_t decimals, size_t zeros) {
+    read(out, parts.whole, parts.fraction.substr(0, decimals), zeros);
+    if (parts.negative) mpz_neg(out, out);
+  }
+
+  mpz_t text, dividend, divisor, difference, ceiling, bound, power;
+  std::string digits;
+};
+
+// The check of a / b without a reference. A text q with k decimals lies
+// within one unit of its last digit of a / b exactly when
+// |q b - a| <= 10^-k |b|, all made whole numbers by powers of ten. The
+// reference's verdict differs from that only in its noise: it also takes a
+// text up to NoiseUnits units of the text's last guard digit beyond one unit
+// of its last digit, give or take half a unit for its rounding. Outside that
+// narrow band the exact answer is the reference's; inside it, the exact path
+// leaves the verdict to the reference.
+class ExactQuotient {
+ public:
+  // False where the exact path does not apply: an argument that is not a
+  // plain decimal (MPFR reads more forms), a divisor of zero, operands much
+  // longer than the text's first look (MPFR reads only their leading
+  // digits, the exact path all of them).
+  bool read(ExactFunction function, const ExactArguments& arguments, size_t firstLookLength) {
+    if (arguments.x.size() + arguments.y.size() > 2 * firstLookLength + ShortArgument) return false;
+    if (function == ExactFunction::Quotient) {
+      if (!SplitNumber(arguments.x, dividend_) || !SplitNumber(arguments.y, divisor_)) return false;
+    } else if (function == ExactFunction::Reciprocal) {
+      dividend_ = NumberParts{.whole = "1"};
+      if (!SplitNumber(arguments.x, divisor_)) return false;
+    } else {
+      return false;
+    }
+    return !AllZeros(divisor_);
+  }
+
+  bool isZero() const { return AllZeros(dividend_); }
+  bool isNegative() const { return !isZero() && dividend_.negative != divisor_.negative; }
+
+  int longestFaithful(const NumberParts& parts, bool) const {
+    const int decimals = cut(parts);
+    if (decimals != UnsureDecimals) return decimals;
+    return LongestFaithful(Comparison{*this, parts}, parts.fraction.size());
+  }
+
+ private:
+  struct Comparison {
+    const ExactQuotient& quotient;
+    const NumberParts& parts;
+    Verdict verdict(size_t kept) const { return quotient.verdict(parts, kept); }
+  };
+
+  // q = Q 10^-k, a = A 10^-fa, b = B 10^-fb. With e and z the powers that
+  // bring both to one scale, (q - a / b) 10^k = (Q B 10^e - A 10^z) / (B 10^e):
+  // leaves that numerator in s.difference and the denominator in s.divisor.
+  void measure(QuotientScratch& s, const NumberParts& parts, size_t kept) const {
+    const size_t fa = dividend_.fraction.size();
+    const size_t fb = divisor_.fraction.size();
+    const size_t e = fa > kept + fb ? fa - kept - fb : 0;
+    const size_t z = kept + fb > fa ? kept + fb - fa : 0;
+    s.read(s.text, parts, kept, 0);
+    s.read(s.dividend, dividend_, fa, z);
+    s.read(s.divisor, divisor_, fb, e);
+    mpz_mul(s.difference, s.text, s.divisor);
+    mpz_sub(s.difference, s.difference, s.dividend);
+  }
+
+  Verdict verdict(const NumberParts& parts, size_t kept) const {
+    thread_local QuotientScratch s;
+    measure(s, parts, kept);
+    if (mpz_cmpabs(s.difference, s.divisor) <= 0) return Verdict::Faithful;
+    // Beyond one unit: measured in units u of the guard digit, the
+    // reference's verdict is certain unless the distance lies within a unit
+    // of u + NoiseUnits.
+    mpz_abs(s.difference, s.difference);
+    mpz_abs(s.divisor, s.divisor);
+    mpz_ui_pow_ui(s.power, 10, parts.fraction.size() - kept + GuardDigits);
+    mpz_mul(s.difference, s.difference, s.power);
+    mpz_add_ui(s.power, s.power, NoiseUnits - 1);
+    mpz_mul(s.bound, s.power, s.divisor);
+    if (mpz_cmp(s.difference, s.bound) <= 0) return Verdict::Faithful;
+    mpz_add_ui(s.power, s.power, 2);
+    mpz_mul(s.bound, s.power, s.divisor);
+    if (mpz_cmp(s.difference, s.bound) >= 0) return Verdict::NotFaithful;
+    return Verdict::Unsure;
+  }
+
+  // The cut found from one measure of the whole text instead of by halving.
+  // With t the text's distance from a / b in units of its last digit (its
+  // sign that of the text's overshoot in size), the text cut by j digits is
+  // faithful exactly when -(10^j - tail) <= t <= tail + 10^j, tail being the
+  // value of the j digits cut off. The bound for the sign of t grows with j,
+  // by (9 + digit) 10^j or (9 - digit) 10^j for the next digit cut; the cut
+  // is the first j it reaches |t|. Unsure where the step before the cut lies
+  // so near its bound that the reference's noise could take it.
+  int cut(const NumberParts& parts) const {
+    thread_local QuotientScratch s;
+    const size_t decimals = parts.fraction.size();
+    measure(s, parts, decimals);
+    if (mpz_cmpabs(s.difference, s.divisor) <= 0) return static_cast<int>(decimals);
+    const bool overshoot = (mpz_sgn(s.difference) == mpz_sgn(s.divisor)) != parts.negative;
+    mpz_abs(s.difference, s.difference);
+    mpz_abs(s.divisor, s.divisor);
+    // ceiling = the least whole number at least |t|: |t| <= bound for a
+    // whole bound exactly when ceiling <= bound.
+    mpz_cdiv_q(s.ceiling, s.difference, s.divisor);
+    // A bound below 2 10^j falls short of a ceiling of more digits than j + 1.
+    const size_t length = mpz_sizeinbase(s.ceiling, 10);
+    size_t j = std::min(length > 2 ? length - 2 : 0, decimals);
+    setBound(s, parts, j, overshoot);
+    constexpr size_t LongestWalk = 64;
+    for (size_t steps = 0; mpz_cmp(s.ceiling, s.bound) > 0; ++steps) {
+      if (j == decimals) {
+        ++j;
+        break;
+      }
+      if (steps == LongestWalk) return UnsureDecimals;
+      const unsigned long digit =
+          static_cast<unsigned long>(parts.fraction[decimals - j - 1] - '0');
+      mpz_addmul_ui(s.bound, s.power, overshoot ? 9 + digit : 9 - digit);
+      mpz_mul_ui(s.power, s.power, 10);
+      ++j;
+    }
+    // |t| > 1 = the bound for j = 0, so the cut drops at least one digit.
+    ASSERT(j > 0);
+    // The text cut by one digit fewer is not faithful; past doubt only where
+    // |t| exceeds that bound by more than one unit.
+    setBound(s, parts, j - 1, overshoot);
+    mpz_add_ui(s.bound, s.bound, 1);
+    if (mpz_cmp(s.ceiling, s.bound) <= 0 &&
+        verdict(parts, decimals - (j - 1)) != Verdict::NotFaithful) {
+      return UnsureDecimals;
+    }
+    return j > decimals ? -1 : static_cast<int>(decimals - j);
+  }
+
+  // The bound for the text cut by j digits; 10^j in s.power.
+  static void setBound(QuotientScratch& s, const NumberParts& parts, size_t j, bool overshoot) {
+    mpz_ui_pow_ui(s.power, 10, j);
+    s.read(s.bound, "0", parts.fraction.substr(parts.fraction.size() - j), 0);
+    if (overshoot) {
+      mpz_add(s.bound, s.bound, s.power);
+    } else {
+      mpz_sub(s.bound, s.power, s.bound);
+    }
+  }
+
+  NumberParts dividend_;
+  NumberParts divisor_;
+};
+
+// The longest faithful prefix's decimals.
+template <class Judge>
+int TrueDecimals(const Judge& judge, const NumberParts& parts) {
+  if (parts.fraction.size() <= FirstLookDecimals) return judge.longestFaithful(parts, true);
   NumberParts head = parts;
   head.fraction = parts.fraction.substr(0, FirstLookDecimals);
-  const int decimals = LongestFaithful(firstLook, head);
+  const int decimals = judge.longestFaithful(head, true);
   if (decimals < static_cast<int>(FirstLookDecimals)) return decimals;
-  const Reference whole(function, arguments,
-                        BitsToCheck(parts.whole.size() + 2 + parts.fraction.size()));
-  return LongestFaithful(whole, parts);
+  return judge.longestFaithful(parts, false);
+}
+
+// The shown text cut to its true digits, or nothing where the judge could
+// not tell.
+template <class Judge>
+std::optional<std::string> CheckedText(const Judge& judge, NumberParts parts,
+                                       const NumberParts& unsnapped, bool hasUnsnapped) {
+  if (AllZeros(parts) && !judge.isZero() && hasUnsnapped) {
+    // The snap made zero of a value that is not: the digits before it are
+    // the steps' own; the sign rule left none on the zero.
+    parts = unsnapped;
+    parts.negative = judge.isNegative();
+    parts.whole = WithoutLeadingZeros(parts.whole);
+  }
+  const int decimals = TrueDecimals(judge, parts);
+  if (decimals == UnsureDecimals) return std::nullopt;
+  if (decimals < 0) return std::string(ErrorText);
+  NumberParts kept = parts;
+  kept.fraction = parts.fraction.substr(0, static_cast<size_t>(decimals));
+  if (AllZeros(kept) && !judge.isZero()) return std::string(ErrorText);
+  return TextOf(kept);
+}
+
+std::string TextCheckedBy(ExactFunction function, const ExactArguments& arguments,
+                          std::string_view shown, std::string_view unsnapped, bool exactFirst) {
+  NumberParts parts;
+  if (!SplitNumber(shown, parts)) return std::string(shown);
+  NumberParts before;
+  const bool hasUnsnapped = SplitNumber(unsnapped, before) && !AllZeros(before);
+  const size_t firstLookLength =
+      std::max(FirstLookLength(parts), hasUnsnapped ? FirstLookLength(before) : 0);
+  ExactQuotient exact;
+  if (exactFirst && exact.read(function, arguments, firstLookLength)) {
+    std::optional<std::string> text = CheckedText(exact, parts, before, hasUnsnapped);
+    if (text) return *std::move(text);
+  }
+  const ReferenceJudge reference(function, arguments, firstLookLength);
+  return *CheckedText(reference, parts, before, hasUnsnapped);
 }
 
 }  // namespace
@@ -391,32 +710,22 @@ int FaithfulDecimals(ExactFunction function, const ExactArguments& arguments,
                      std::string_view text) {
   NumberParts parts;
   if (!SplitNumber(text, parts)) return -1;
-  const Reference firstLook(function, arguments, BitsToCheck(FirstLookLength(parts)));
-  return TrueDecimals(function, arguments, firstLook, parts);
+  ExactQuotient exact;
+  if (exact.read(function, arguments, FirstLookLength(parts))) {
+    const int decimals = TrueDecimals(exact, parts);
+    if (decimals != UnsureDecimals) return decimals;
+  }
+  return TrueDecimals(ReferenceJudge(function, arguments, FirstLookLength(parts)), parts);
 }
 
 std::string FaithfulText(ExactFunction function, const ExactArguments& arguments,
                          std::string_view shown, std::string_view unsnapped) {
-  NumberParts parts;
-  if (!SplitNumber(shown, parts)) return std::string(shown);
-  NumberParts before;
-  const bool hasUnsnapped = SplitNumber(unsnapped, before) && !AllZeros(before);
-  const Reference reference(
-      function, arguments,
-      BitsToCheck(std::max(FirstLookLength(parts), hasUnsnapped ? FirstLookLength(before) : 0)));
-  if (AllZeros(parts) && !reference.isZero() && hasUnsnapped) {
-    // The snap made zero of a value that is not: the digits before it are
-    // the steps' own; the sign rule left none on the zero.
-    before.negative = reference.isNegative();
-    before.whole = WithoutLeadingZeros(before.whole);
-    parts = before;
-  }
-  const int decimals = TrueDecimals(function, arguments, reference, parts);
-  if (decimals < 0) return std::string(ErrorText);
-  NumberParts kept = parts;
-  kept.fraction = parts.fraction.substr(0, static_cast<size_t>(decimals));
-  if (AllZeros(kept) && !reference.isZero()) return std::string(ErrorText);
-  return TextOf(kept);
+  return TextCheckedBy(function, arguments, shown, unsnapped, true);
+}
+
+std::string FaithfulTextByReference(ExactFunction function, const ExactArguments& arguments,
+                                    std::string_view shown, std::string_view unsnapped) {
+  return TextCheckedBy(function, arguments, shown, unsnapped, false);
 }
 
 }  // namespace tesselon

@@ -60,6 +60,12 @@ struct ExactArguments {
 std::string FaithfulText(ExactFunction function, const ExactArguments& arguments,
                          std::string_view shown, std::string_view unsnapped = {});
 
+// FaithfulText worked against MPFR alone: quotients and reciprocals are
+// otherwise checked exactly where that settles them, and their tests hold
+// the exact check against this one.
+std::string FaithfulTextByReference(ExactFunction function, const ExactArguments& arguments,
+                                    std::string_view shown, std::string_view unsnapped = {});
+
 // How many decimals of `text` are faithful to `function` (-1 where not even
 // its integer part is); for the accuracy sweep and its tests.
 int FaithfulDecimals(ExactFunction function, const ExactArguments& arguments,
