@@ -238,6 +238,29 @@ bool Binary(size_t na, size_t nb, IsSquare isSquare) {
   return shorter >= BinaryProductLimbs || isSquare();
 }
 
+// Operands of up to 19 digits are machine words, and their product fits 128
+// bits.
+constexpr size_t ShortTextDigits = 19;
+
+uint64_t ValueOf(std::string_view digits) {
+  uint64_t value = 0;
+  for (char c : digits) value = value * 10 + DigitValue(c);
+  return value;
+}
+
+// The value as exactly `width` digits, right-aligned with leading zeros; one
+// 128-bit division splits it into two machine words.
+void WriteDigits(Wide value, char* out, size_t width) {
+  constexpr uint64_t Split = 10000000000000000000u;
+  const auto high = static_cast<uint64_t>(value / Split);
+  uint64_t part = static_cast<uint64_t>(value - static_cast<Wide>(high) * Split);
+  size_t pos = width;
+  for (int digit = 0; digit < 19 && pos > 0; ++digit, part /= 10) {
+    out[--pos] = static_cast<char>('0' + part % 10);
+  }
+  for (part = high; pos > 0; part /= 10) out[--pos] = static_cast<char>('0' + part % 10);
+}
+
 }  // namespace
 
 Limbs FromDigits(std::string_view digits) {
@@ -315,6 +338,10 @@ void MultiplyTexts(std::string_view a, std::string_view b, char* out, size_t wid
   // Leading zeros add length, not work.
   a.remove_prefix(std::min(a.find_first_not_of('0'), a.size()));
   b.remove_prefix(std::min(b.find_first_not_of('0'), b.size()));
+  if (a.size() <= ShortTextDigits && b.size() <= ShortTextDigits) {
+    WriteDigits(static_cast<Wide>(ValueOf(a)) * ValueOf(b), out, width);
+    return;
+  }
   const auto limbCount = [](std::string_view digits) {
     return (digits.size() + DigitsPerLimb - 1) / DigitsPerLimb;
   };
