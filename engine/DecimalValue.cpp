@@ -168,6 +168,14 @@ bool CutToChars(DecimalValue& value, int64_t k) {
   return true;
 }
 
+bool SameValue(const DecimalValue& a, const DecimalValue& b) {
+  if (a.decimals == b.decimals) return a.digits == b.digits;
+  DecimalValue alignedA = a;
+  DecimalValue alignedB = b;
+  Align(alignedA, alignedB);
+  return alignedA.digits == alignedB.digits;
+}
+
 void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& product) {
   MultiplyTo(a.digits, b.digits, product.digits);
   Trim(product.digits);

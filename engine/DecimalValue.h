@@ -35,6 +35,7 @@ int64_t IntegerChars(const DecimalValue& value);
 // where the cut would fall inside the integer part.
 bool CutToChars(DecimalValue& value, int64_t k);
 
+bool SameValue(const DecimalValue& a, const DecimalValue& b);
 // The results go into values whose storage is reused from step to step.
 void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& product);
 void TwiceInto(const DecimalValue& a, DecimalValue& twice);

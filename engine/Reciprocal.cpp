@@ -205,8 +205,13 @@ int32_t Engine::NewtonStepsOnLimbs(const std::string& x, const std::string& star
     limbs::TwiceInto(*y, d);
     if (!limbs::SubtractFrom(d, q)) break;
     trailingPoint = yTextDecimals == 0 && !qFraction;
+    // A step is a function of y's value and of whether y's text has
+    // decimals; from the second step on, a y that comes back unchanged comes
+    // back unchanged from every further step.
+    const bool settled = step > 0 && limbs::SameValue(d, *y);
     std::swap(*y, d);
     yTextDecimals = limbs::TidyDecimals(*y);
+    if (settled) step = NewtonSteps - 1;
   }
   if (step > 0) RegC = limbs::TidyText(*y) + (trailingPoint ? "." : "");
   return step;
