@@ -107,22 +107,32 @@ bool Less(const Limbs& a, const Limbs& b) {
 
 std::optional<DecimalValue> ParseDecimal(std::string_view text) {
   const size_t point = text.find('.');
-  const size_t digitCount = text.size() - (point == std::string_view::npos ? 0 : 1);
-  if (digitCount == 0) return std::nullopt;
+  std::string_view integer = text.substr(0, point);
+  std::string_view fraction =
+      point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+  const auto isDigits = [](std::string_view part) {
+    return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (integer.size() + fraction.size() == 0 || !isDigits(integer) || !isDigits(fraction)) {
+    return std::nullopt;
+  }
   DecimalValue value;
-  value.digits.assign((digitCount + DigitsPerLimb - 1) / DigitsPerLimb, 0u);
-  // Digits from the last, nine to a limb, the point skipped.
-  size_t placed = 0;
-  for (size_t i = text.size(); i-- > 0;) {
-    if (i == point) continue;
-    const auto digit = static_cast<uint32_t>(text[i] - '0');
-    if (digit > 9) return std::nullopt;
-    value.digits[placed / DigitsPerLimb] += digit * PowersOfTen[placed % DigitsPerLimb];
-    ++placed;
+  value.decimals = static_cast<int64_t>(fraction.size());
+  if (fraction.empty()) {
+    value.digits = FromDigits(integer);
+  } else {
+    // The digits without the point, in room on the stack when they are short.
+    std::array<char, 1024> shortRoom;
+    std::string longRoom;
+    char* digits = shortRoom.data();
+    if (integer.size() + fraction.size() > shortRoom.size()) {
+      longRoom.resize(integer.size() + fraction.size());
+      digits = longRoom.data();
+    }
+    std::copy(fraction.begin(), fraction.end(), std::copy(integer.begin(), integer.end(), digits));
+    value.digits = FromDigits(std::string_view(digits, integer.size() + fraction.size()));
   }
   Trim(value.digits);
-  if (point != std::string_view::npos)
-    value.decimals = static_cast<int64_t>(text.size() - point - 1);
   return value;
 }
 

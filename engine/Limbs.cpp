@@ -1,6 +1,8 @@
 #include "engine/Limbs.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <string>
 
 #include "engine/Assert.h"
@@ -261,17 +263,54 @@ void WriteDigits(Wide value, char* out, size_t width) {
   for (part = high; pos > 0; part /= 10) out[--pos] = static_cast<char>('0' + part % 10);
 }
 
+// The value of nine digit characters; eight of them are read as one word
+// when they are all digits.
+uint32_t NineDigits(const char* text) {
+  uint64_t word = 0;
+  std::memcpy(&word, text + 1, sizeof word);
+  constexpr uint64_t Zeros = 0x3030303030303030u;
+  constexpr uint64_t High = 0xF0F0F0F0F0F0F0F0u;
+  const bool allDigits = (word & High) == Zeros && ((word + 0x0606060606060606u) & High) == Zeros;
+  if (!allDigits) {
+    uint32_t v = 0;
+    for (int i = 0; i < DigitsPerLimb; ++i) v = v * 10 + DigitValue(text[i]);
+    return v;
+  }
+  // The first character is in the lowest byte: pairs, then fours, then all
+  // eight are combined by multiplications.
+  word -= Zeros;
+  word = word * 10 + (word >> 8);
+  word = ((word & 0x000000FF000000FFu) * (100 + (1000000ull << 32)) +
+          ((word >> 16) & 0x000000FF000000FFu) * (1 + (10000ull << 32))) >>
+         32;
+  return DigitValue(text[0]) * 100000000u + static_cast<uint32_t>(word);
+}
+
+// "00", "01", ..., "99".
+constexpr std::array<char, 200> DigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[static_cast<size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+    pairs[static_cast<size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
 }  // namespace
 
 Limbs FromDigits(std::string_view digits) {
   Limbs value((digits.size() + DigitsPerLimb - 1) / DigitsPerLimb, 0);
   size_t end = digits.size();
   for (uint32_t& limb : value) {
-    const size_t begin = end >= DigitsPerLimb ? end - DigitsPerLimb : 0;
+    if (end >= DigitsPerLimb) {
+      limb = NineDigits(digits.data() + end - DigitsPerLimb);
+      end -= DigitsPerLimb;
+      continue;
+    }
     uint32_t v = 0;
-    for (size_t i = begin; i < end; ++i) v = v * 10 + DigitValue(digits[i]);
+    for (size_t i = 0; i < end; ++i) v = v * 10 + DigitValue(digits[i]);
     limb = v;
-    end = begin;
+    end = 0;
   }
   return value;
 }
@@ -280,10 +319,16 @@ void ToDigits(const Limbs& value, char* out, size_t width) {
   size_t pos = width;
   for (size_t k = 0; pos > 0; ++k) {
     uint32_t v = k < value.size() ? value[k] : 0;
-    for (int d = 0; d < DigitsPerLimb && pos > 0; ++d) {
-      out[--pos] = static_cast<char>('0' + v % 10);
-      v /= 10;
+    if (pos >= DigitsPerLimb) {
+      // Two digits at a time from the table, the ninth alone.
+      for (int pair = 0; pair < DigitsPerLimb / 2; ++pair, v /= 100) {
+        pos -= 2;
+        std::copy_n(DigitPairs.data() + 2 * (v % 100), 2, out + pos);
+      }
+      out[--pos] = static_cast<char>('0' + v);
+      continue;
     }
+    for (; pos > 0; v /= 10) out[--pos] = static_cast<char>('0' + v % 10);
   }
 }
 

@@ -72,13 +72,16 @@ std::optional<double> Approximately(std::string_view number, int64_t& exponent) 
   const std::optional<int64_t> e = DecimalExponent(number);
   if (!e) return std::nullopt;
   exponent = *e;
-  std::string digits;
-  for (size_t i = number.find_first_of("123456789"); i < number.size() && digits.size() < 17; ++i) {
-    if (number[i] >= '0' && number[i] <= '9') digits += number[i];
+  // The first 17 significant digits as a whole number, then scaled to [1, 10).
+  uint64_t leading = 0;
+  int count = 0;
+  for (size_t i = number.find_first_of("123456789"); i < number.size() && count < 17; ++i) {
+    if (number[i] >= '0' && number[i] <= '9') {
+      leading = leading * 10 + static_cast<uint64_t>(number[i] - '0');
+      ++count;
+    }
   }
-  double leading = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), leading);
-  return leading / std::pow(10.0, static_cast<double>(digits.size() - 1));
+  return static_cast<double>(leading) / std::pow(10.0, count - 1);
 }
 
 // The iteration relies on 2y >= x y^2 and on squares that fit the working
