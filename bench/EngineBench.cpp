@@ -2,22 +2,13 @@
 // working lengths the keys use, and a long addition.
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <string>
 
+#include "bench/RandomDigits.h"
 #include "engine/Engine.h"
 
 namespace tesselon {
 namespace {
-
-std::string RandomDigits(size_t n, unsigned seed) {
-  std::mt19937 rng(seed);
-  std::uniform_int_distribution<int> digit(0, 9);
-  std::string s(n, '0');
-  for (char& c : s) c = static_cast<char>('0' + digit(rng));
-  s[0] = '7';
-  return s;
-}
 
 // Operands of n digits; the second argument 1 multiplies a text by itself.
 void BM_MultiplyDigits(benchmark::State& state) {

@@ -2,10 +2,10 @@
 // key shows, to set beside that key's whole time in the key benchmarks.
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/RandomDigits.h"
 #include "engine/Engine.h"
 #include "functions/Faithful.h"
 #include "tools/keys/KeySteps.h"
@@ -34,15 +34,6 @@ void CheckAngle(benchmark::State& state, std::string x, const std::string& key) 
   for (auto _ : state) {
     benchmark::DoNotOptimize(FaithfulText(ExactFunction::DegreesOf, arguments, angle));
   }
-}
-
-std::string RandomDigits(size_t n, unsigned seed) {
-  std::mt19937 rng(seed);
-  std::uniform_int_distribution<int> digit(0, 9);
-  std::string s(n, '0');
-  for (char& c : s) c = static_cast<char>('0' + digit(rng));
-  s[0] = '7';
-  return s;
 }
 
 // X / Y as the steps leave it, before the check: a long dividend's text is

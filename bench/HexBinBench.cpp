@@ -1,20 +1,12 @@
 // Res Hex on long integer parts and on a fraction that uses every bit step.
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <string>
 
+#include "bench/RandomDigits.h"
 #include "functions/MathEngine.h"
 
 namespace {
-
-std::string RandomDigits(size_t length) {
-  std::mt19937 random(1);
-  std::uniform_int_distribution<int> digit(0, 9);
-  std::string text = "9";
-  while (text.size() < length) text += static_cast<char>('0' + digit(random));
-  return text;
-}
 
 void ConvertToHex(benchmark::State& state, const std::string& source) {
   tesselon::MathEngine e;
@@ -27,7 +19,7 @@ void ConvertToHex(benchmark::State& state, const std::string& source) {
 }
 
 void BM_HexIntegerPart(benchmark::State& state) {
-  ConvertToHex(state, RandomDigits(static_cast<size_t>(state.range(0))));
+  ConvertToHex(state, tesselon::RandomDigits(static_cast<size_t>(state.range(0)), 1));
 }
 BENCHMARK(BM_HexIntegerPart)
     ->Arg(300)
@@ -38,7 +30,7 @@ BENCHMARK(BM_HexIntegerPart)
     ->Unit(benchmark::kMillisecond);
 
 void BM_HexFraction(benchmark::State& state) {
-  ConvertToHex(state, "0." + RandomDigits(1600));
+  ConvertToHex(state, "0." + tesselon::RandomDigits(1600, 1));
 }
 BENCHMARK(BM_HexFraction)->Unit(benchmark::kMillisecond);
 

@@ -30,6 +30,17 @@ void ShiftLimbsRight(Limbs& digits) {
   digits.back() /= Divisor;
 }
 
+// ShiftsRight[part] divides by 10^part, for 0 < part < 9.
+constexpr std::array<void (*)(Limbs&), DigitsPerLimb> ShiftsRight = {nullptr,
+                                                                     ShiftLimbsRight<1>,
+                                                                     ShiftLimbsRight<2>,
+                                                                     ShiftLimbsRight<3>,
+                                                                     ShiftLimbsRight<4>,
+                                                                     ShiftLimbsRight<5>,
+                                                                     ShiftLimbsRight<6>,
+                                                                     ShiftLimbsRight<7>,
+                                                                     ShiftLimbsRight<8>};
+
 // digits / 10^shift, the dropped digits lost.
 void DropLowDigits(Limbs& digits, int64_t shift) {
   const auto whole = static_cast<size_t>(shift / DigitsPerLimb);
@@ -39,34 +50,7 @@ void DropLowDigits(Limbs& digits, int64_t shift) {
     return;
   }
   digits.erase(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(whole));
-  switch (part) {
-    case 1:
-      ShiftLimbsRight<1>(digits);
-      break;
-    case 2:
-      ShiftLimbsRight<2>(digits);
-      break;
-    case 3:
-      ShiftLimbsRight<3>(digits);
-      break;
-    case 4:
-      ShiftLimbsRight<4>(digits);
-      break;
-    case 5:
-      ShiftLimbsRight<5>(digits);
-      break;
-    case 6:
-      ShiftLimbsRight<6>(digits);
-      break;
-    case 7:
-      ShiftLimbsRight<7>(digits);
-      break;
-    case 8:
-      ShiftLimbsRight<8>(digits);
-      break;
-    default:
-      break;
-  }
+  if (part > 0) ShiftsRight[static_cast<size_t>(part)](digits);
   Trim(digits);
 }
 

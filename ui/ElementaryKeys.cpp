@@ -202,13 +202,9 @@ void FrontEnd::PressSquareRoot(int) {
   TidyX(e);
   const std::string radicand = e.RegA;
   RootOfX(e, "0.5");
-  e.ShowResult();
-  keepTrueDigits(ExactFunction::SquareRoot);
   // Only a root the steps could not answer is taken exactly: every other one
   // keeps the steps' own digits.
-  if (IsMessage(e.RegC) && ExactRootOf(e, radicand, 2))
-    return ShowChecked(ExactFunction::SquareRoot);
-  displayResult();
+  ShowChecked(ExactFunction::SquareRoot, [&] { return ExactRootOf(e, radicand, 2); });
 }
 
 void FrontEnd::PressCubeRoot(int) {
@@ -224,13 +220,11 @@ void FrontEnd::PressCubeRoot(int) {
   const std::string radicand = e.RegA;
   RootOfX(e, CubeRootExponent(PowerPrecision));
   if (negative && !IsMessage(e.RegC)) e.RegC.insert(0, 1, '-');
-  e.ShowResult();
-  keepTrueDigits(ExactFunction::CubeRoot);
-  if (IsMessage(e.RegC) && ExactRootOf(e, radicand, 3)) {
+  ShowChecked(ExactFunction::CubeRoot, [&] {
+    if (!ExactRootOf(e, radicand, 3)) return false;
     if (negative) e.RegC.insert(0, 1, '-');
-    return ShowChecked(ExactFunction::CubeRoot);
-  }
-  displayResult();
+    return true;
+  });
 }
 
 // e^-x is the reciprocal of e^x, cut to the characters its check confirms.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "functions/Faithful.h"
@@ -124,8 +125,11 @@ class FrontEnd : private EntryState {
   // shows it, Operand X gets the focus back.
   void ShowResult();
   // ShowResult for a result the steps approximate: the text is cut to the
-  // digits that are true of `function` at the operands as typed.
-  void ShowChecked(ExactFunction function);
+  // digits that are true of `function` at the operands as typed. Where that
+  // leaves only the message, `instead` may put another text of the same
+  // function into RegC (false where it has none), which is checked and shown
+  // in its place.
+  void ShowChecked(ExactFunction function, const std::function<bool()>& instead = {});
   // RegC and LastResult cut to the digits that are true of `function`.
   void keepTrueDigits(ExactFunction function);
   // The answer of a function key: RegC = text, then ShowResult.

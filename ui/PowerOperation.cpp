@@ -71,23 +71,19 @@ void FrontEnd::powerOperation() {
   // Only an exact whole power is longer than the working length; it needs no
   // check.
   if (e.RegC.size() > static_cast<size_t>(PowerPrecision)) return ShowResult();
-  e.ShowResult();
-  keepTrueDigits(ExactFunction::Power);
   // A power whose integer part the steps could not keep, such as a root of a
   // long base, is taken exactly where Y is a fraction with a short
   // denominator; every other power keeps the steps' own digits.
-  if (IsMessage(e.RegC)) {
+  ShowChecked(ExactFunction::Power, [&] {
     const std::optional<FractionExponent> y = FractionOf(exponent, negativeExponent);
     const std::optional<std::string> power =
         y ? CutPowerOf(base, *y, PowerPrecision) : std::nullopt;
-    if (power) {
-      e.RegC = *power;
-      SnapResult(e, PowerSnapRun);
-      if (sign != 0) e.RegC.insert(0, 1, '-');
-      return ShowChecked(ExactFunction::Power);
-    }
-  }
-  displayResult();
+    if (!power) return false;
+    e.RegC = *power;
+    SnapResult(e, PowerSnapRun);
+    if (sign != 0) e.RegC.insert(0, 1, '-');
+    return true;
+  });
 }
 
 }  // namespace tesselon

@@ -11,9 +11,13 @@ void FrontEnd::ShowResult() {
   displayResult();
 }
 
-void FrontEnd::ShowChecked(ExactFunction function) {
+void FrontEnd::ShowChecked(ExactFunction function, const std::function<bool()>& instead) {
   e.ShowResult();
   keepTrueDigits(function);
+  if (instead && IsMessage(e.RegC) && instead()) {
+    e.ShowResult();
+    keepTrueDigits(function);
+  }
   displayResult();
 }
 
