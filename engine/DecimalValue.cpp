@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "engine/Assert.h"
 
@@ -14,122 +15,137 @@ constexpr std::array<uint32_t, DigitsPerLimb + 1> PowersOfTen = {
 
 int64_t DigitCount(const Limbs& digits) {
   if (digits.empty()) return 0;
-  const auto top = std::upper_bound(PowersOfTen.begin(), PowersOfTen.end(), digits.back());
-  return static_cast<int64_t>(digits.size() - 1) * DigitsPerLimb + (top - PowersOfTen.begin());
+  // The digits of the top limb from its bit length: 1233 / 4096 is just
+  // above log10(2), so the estimate is the count or one more.
+  const uint32_t top = digits.back();
+  const auto bits = static_cast<uint32_t>(32 - __builtin_clz(top));
+  uint32_t count = (bits * 1233) >> 12;
+  count += top >= PowersOfTen[count] ? 1 : 0;
+  return static_cast<int64_t>(digits.size() - 1) * DigitsPerLimb + count;
 }
 
-// digits / 10^Part for 0 < Part < 9; the divisor is a constant, so the
-// divisions are multiplications.
-template <int Part>
-void ShiftLimbsRight(Limbs& digits) {
-  constexpr uint32_t Divisor = PowersOfTen[Part];
-  constexpr uint32_t Carried = PowersOfTen[DigitsPerLimb - Part];
-  for (size_t i = 0; i + 1 < digits.size(); ++i) {
-    digits[i] = digits[i] / Divisor + digits[i + 1] % Divisor * Carried;
+int64_t Decimals(const DecimalValue& value) {
+  return value.fractionLimbs * DigitsPerLimb;
+}
+
+void DropLowLimbs(Limbs& digits, int64_t count) {
+  digits.erase(digits.begin(),
+               digits.begin() + std::min(static_cast<std::ptrdiff_t>(count),
+                                         static_cast<std::ptrdiff_t>(digits.size())));
+}
+
+// Zero limbs below the point add length to every product, not value.
+void DropZeroFractionLimbs(DecimalValue& value) {
+  int64_t zeros = 0;
+  while (zeros < value.fractionLimbs && zeros < static_cast<int64_t>(value.digits.size()) &&
+         value.digits[static_cast<size_t>(zeros)] == 0) {
+    ++zeros;
   }
-  digits.back() /= Divisor;
+  if (zeros == 0) return;
+  DropLowLimbs(value.digits, zeros);
+  value.fractionLimbs -= zeros;
 }
 
-// ShiftsRight[part] divides by 10^part, for 0 < part < 9.
-constexpr std::array<void (*)(Limbs&), DigitsPerLimb> ShiftsRight = {nullptr,
-                                                                     ShiftLimbsRight<1>,
-                                                                     ShiftLimbsRight<2>,
-                                                                     ShiftLimbsRight<3>,
-                                                                     ShiftLimbsRight<4>,
-                                                                     ShiftLimbsRight<5>,
-                                                                     ShiftLimbsRight<6>,
-                                                                     ShiftLimbsRight<7>,
-                                                                     ShiftLimbsRight<8>};
-
-// digits / 10^shift, the dropped digits lost.
-void DropLowDigits(Limbs& digits, int64_t shift) {
-  const auto whole = static_cast<size_t>(shift / DigitsPerLimb);
-  const auto part = static_cast<int>(shift % DigitsPerLimb);
-  if (whole >= digits.size()) {
-    digits.clear();
-    return;
+// a's digits, read `shift` limbs further up, against b's: -1, 0 or 1.
+int CompareShifted(const Limbs& a, const Limbs& b, size_t shift) {
+  const size_t bTop = b.empty() ? 0 : b.size() + shift;
+  if (a.size() != bTop) return a.size() < bTop ? -1 : 1;
+  for (size_t i = b.size(); i-- > 0;) {
+    if (a[i + shift] != b[i]) return a[i + shift] < b[i] ? -1 : 1;
   }
-  digits.erase(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(whole));
-  if (part > 0) ShiftsRight[static_cast<size_t>(part)](digits);
-  Trim(digits);
-}
-
-// digits * 10^shift.
-void AppendZeros(Limbs& digits, int64_t shift) {
-  if (digits.empty()) return;
-  const auto part = static_cast<size_t>(shift % DigitsPerLimb);
-  if (part > 0) {
-    const uint64_t factor = PowersOfTen[part];
-    uint64_t carry = 0;
-    for (uint32_t& limb : digits) {
-      const uint64_t v = limb * factor + carry;
-      carry = v / Base;
-      limb = static_cast<uint32_t>(v - carry * Base);
-    }
-    if (carry > 0) digits.push_back(static_cast<uint32_t>(carry));
-  }
-  digits.insert(digits.begin(), static_cast<size_t>(shift / DigitsPerLimb), 0u);
-}
-
-// Both values with the larger count of decimals.
-void Align(DecimalValue& a, DecimalValue& b) {
-  if (a.decimals < b.decimals) {
-    AppendZeros(a.digits, b.decimals - a.decimals);
-    a.decimals = b.decimals;
-  } else if (b.decimals < a.decimals) {
-    AppendZeros(b.digits, a.decimals - b.decimals);
-    b.decimals = a.decimals;
-  }
-}
-
-bool Less(const Limbs& a, const Limbs& b) {
-  if (a.size() != b.size()) return a.size() < b.size();
-  return std::lexicographical_compare(a.rbegin(), a.rend(), b.rbegin(), b.rend());
+  const bool lowZero =
+      std::all_of(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(std::min(shift, a.size())),
+                  [](uint32_t limb) { return limb == 0; });
+  return lowZero ? 0 : 1;
 }
 
 }  // namespace
 
-std::optional<DecimalValue> ParseDecimal(std::string_view text) {
+bool ParseDecimal(std::string_view text, DecimalValue& value) {
   const size_t point = text.find('.');
-  std::string_view integer = text.substr(0, point);
-  std::string_view fraction =
+  const std::string_view integer = text.substr(0, point);
+  const std::string_view fraction =
       point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
   const auto isDigits = [](std::string_view part) {
     return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
   };
   if (integer.size() + fraction.size() == 0 || !isDigits(integer) || !isDigits(fraction)) {
-    return std::nullopt;
+    return false;
   }
-  DecimalValue value;
-  value.decimals = static_cast<int64_t>(fraction.size());
+  value.fractionLimbs = static_cast<int64_t>((fraction.size() + DigitsPerLimb - 1) / DigitsPerLimb);
   if (fraction.empty()) {
-    value.digits = FromDigits(integer);
+    FromDigitsInto(integer, value.digits);
   } else {
-    // The digits without the point, in room on the stack when they are short.
-    std::array<char, 1024> shortRoom;
-    std::string longRoom;
-    char* digits = shortRoom.data();
-    if (integer.size() + fraction.size() > shortRoom.size()) {
-      longRoom.resize(integer.size() + fraction.size());
-      digits = longRoom.data();
-    }
-    std::copy(fraction.begin(), fraction.end(), std::copy(integer.begin(), integer.end(), digits));
-    value.digits = FromDigits(std::string_view(digits, integer.size() + fraction.size()));
+    // The digits without the point, the fraction filled with zeros to whole
+    // limbs.
+    thread_local std::string room;
+    room.assign(integer);
+    room.append(fraction);
+    room.resize(integer.size() + static_cast<size_t>(Decimals(value)), '0');
+    FromDigitsInto(room, value.digits);
   }
   Trim(value.digits);
-  return value;
+  DropZeroFractionLimbs(value);
+  return true;
 }
 
-std::string TidyText(const DecimalValue& value) {
-  const int64_t count = DigitCount(value.digits);
-  const int64_t width = std::max(count, value.decimals + 1);
-  std::string text(static_cast<size_t>(width), '0');
+namespace {
+
+// value *= factor, for a factor below Base.
+void Scale(Limbs& value, uint64_t factor) {
+  value.push_back(0);
+  MultiplyByLimb(value.data(), value.size() - 1, factor, value.data());
+  if (value.back() == 0) value.pop_back();
+}
+
+// value *= base^exponent, in the largest powers of base below Base and one
+// for the rest.
+void ScaleByPower(Limbs& value, uint64_t base, int64_t exponent) {
+  uint64_t chunk = 1;
+  int64_t chunkExponent = 0;
+  for (; chunk * base < Base; ++chunkExponent) chunk *= base;
+  for (; exponent >= chunkExponent; exponent -= chunkExponent) Scale(value, chunk);
+  uint64_t rest = 1;
+  for (; exponent > 0; --exponent) rest *= base;
+  if (rest > 1) Scale(value, rest);
+}
+
+}  // namespace
+
+bool ExactDouble(double number, int64_t maxDecimals, DecimalValue& value) {
+  if (!(number >= 0) || !std::isfinite(number)) return false;
+  // number = m 2^e with m odd; m 2^-k = m 5^k / 10^k.
+  int binaryExponent = 0;
+  auto m = static_cast<uint64_t>(std::ldexp(std::frexp(number, &binaryExponent), 53));
+  int64_t e = binaryExponent - 53;
+  value.digits.clear();
+  value.fractionLimbs = 0;
+  if (m == 0) return true;
+  const int zeros = __builtin_ctzll(m);
+  m >>= zeros;
+  e += zeros;
+  if (-e > maxDecimals) return false;
+  for (; m > 0; m /= Base) value.digits.push_back(static_cast<uint32_t>(m % Base));
+  if (e >= 0) {
+    ScaleByPower(value.digits, 2, e);
+    return true;
+  }
+  ScaleByPower(value.digits, 5, -e);
+  // The point on a limb boundary.
+  value.fractionLimbs = (-e + DigitsPerLimb - 1) / DigitsPerLimb;
+  ScaleByPower(value.digits, 10, value.fractionLimbs * DigitsPerLimb + e);
+  return true;
+}
+
+void TidyTextInto(const DecimalValue& value, std::string& text) {
+  const auto decimals = static_cast<size_t>(TidyDecimals(value));
+  const auto integer = static_cast<size_t>(IntegerChars(value));
+  // All the digits down to the last limb, then the point moved in and the
+  // zeros below the tidy decimals dropped.
+  text.resize(integer + static_cast<size_t>(Decimals(value)));
   ToDigits(value.digits, text.data(), text.size());
-  if (value.decimals == 0) return text;
-  text.insert(text.size() - static_cast<size_t>(value.decimals), 1, '.');
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text.back() == '.') text.pop_back();
-  return text;
+  text.resize(integer + decimals);
+  if (decimals > 0) text.insert(integer, 1, '.');
 }
 
 bool IsZero(const DecimalValue& value) {
@@ -145,60 +161,78 @@ int64_t TidyDecimals(const DecimalValue& value) {
       ++zeros;
     }
   }
-  return std::max<int64_t>(value.decimals - zeros, 0);
+  return std::max<int64_t>(Decimals(value) - zeros, 0);
 }
 
 int64_t IntegerChars(const DecimalValue& value) {
-  return std::max<int64_t>(DigitCount(value.digits) - value.decimals, 1);
+  return std::max<int64_t>(DigitCount(value.digits) - Decimals(value), 1);
 }
 
 bool CutToChars(DecimalValue& value, int64_t k) {
   const int64_t integer = IntegerChars(value);
-  const int64_t kept = k - integer - 1;
-  if (kept >= value.decimals) return true;
   if (k < integer) return false;
-  DropLowDigits(value.digits, value.decimals - std::max<int64_t>(kept, 0));
-  value.decimals = std::max<int64_t>(kept, 0);
+  const int64_t kept = std::max<int64_t>(k - integer - 1, 0);
+  if (kept >= Decimals(value)) return true;
+  const int64_t keptLimbs = (kept + DigitsPerLimb - 1) / DigitsPerLimb;
+  DropLowLimbs(value.digits, value.fractionLimbs - keptLimbs);
+  value.fractionLimbs = keptLimbs;
+  const auto cleared = static_cast<size_t>(keptLimbs * DigitsPerLimb - kept);
+  if (cleared > 0 && !value.digits.empty())
+    value.digits[0] -= value.digits[0] % PowersOfTen[cleared];
+  Trim(value.digits);
+  DropZeroFractionLimbs(value);
   return true;
 }
 
 bool SameValue(const DecimalValue& a, const DecimalValue& b) {
-  if (a.decimals == b.decimals) return a.digits == b.digits;
-  DecimalValue alignedA = a;
-  DecimalValue alignedB = b;
-  Align(alignedA, alignedB);
-  return alignedA.digits == alignedB.digits;
+  if (a.fractionLimbs < b.fractionLimbs) return SameValue(b, a);
+  return CompareShifted(a.digits, b.digits,
+                        static_cast<size_t>(a.fractionLimbs - b.fractionLimbs)) == 0;
 }
 
 void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& product) {
   MultiplyTo(a.digits, b.digits, product.digits);
   Trim(product.digits);
-  product.decimals = a.decimals + b.decimals;
+  product.fractionLimbs = a.fractionLimbs + b.fractionLimbs;
 }
 
-void TwiceInto(const DecimalValue& a, DecimalValue& twice) {
-  twice.digits.resize(a.digits.size());
-  twice.decimals = a.decimals;
+void SumInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& sum) {
+  const DecimalValue& finer = a.fractionLimbs >= b.fractionLimbs ? a : b;
+  const DecimalValue& coarser = &finer == &a ? b : a;
+  const auto shift = static_cast<size_t>(finer.fractionLimbs - coarser.fractionLimbs);
+  const size_t n = std::max(finer.digits.size(), coarser.digits.size() + shift);
+  sum.fractionLimbs = finer.fractionLimbs;
+  sum.digits.resize(n + 1);
   uint32_t carry = 0;
-  for (size_t i = 0; i < a.digits.size(); ++i) {
-    const uint32_t v = 2 * a.digits[i] + carry;
+  for (size_t i = 0; i < n; ++i) {
+    const uint32_t v =
+        (i < finer.digits.size() ? finer.digits[i] : 0) +
+        (i >= shift && i - shift < coarser.digits.size() ? coarser.digits[i - shift] : 0) + carry;
     carry = v >= Base;
-    twice.digits[i] = carry ? v - Base : v;
+    sum.digits[i] = carry ? v - Base : v;
   }
-  if (carry) twice.digits.push_back(1);
+  sum.digits[n] = carry;
+  Trim(sum.digits);
 }
 
-bool SubtractFrom(DecimalValue& a, DecimalValue& b) {
-  Align(a, b);
-  if (Less(a.digits, b.digits)) return false;
+bool SubtractFrom(DecimalValue& a, const DecimalValue& b) {
+  if (a.fractionLimbs < b.fractionLimbs) {
+    if (!a.digits.empty()) {
+      a.digits.insert(a.digits.begin(), static_cast<size_t>(b.fractionLimbs - a.fractionLimbs), 0u);
+    }
+    a.fractionLimbs = b.fractionLimbs;
+  }
+  const auto shift = static_cast<size_t>(a.fractionLimbs - b.fractionLimbs);
+  if (CompareShifted(a.digits, b.digits, shift) < 0) return false;
   uint32_t borrow = 0;
-  for (size_t i = 0; i < a.digits.size(); ++i) {
-    const uint32_t sub = (i < b.digits.size() ? b.digits[i] : 0) + borrow;
+  for (size_t i = shift; i < a.digits.size(); ++i) {
+    const uint32_t sub = (i - shift < b.digits.size() ? b.digits[i - shift] : 0) + borrow;
     borrow = a.digits[i] < sub;
     a.digits[i] = borrow ? a.digits[i] + Base - sub : a.digits[i] - sub;
   }
   ASSERT(borrow == 0);
   Trim(a.digits);
+  DropZeroFractionLimbs(a);
   return true;
 }
 

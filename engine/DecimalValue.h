@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,22 +8,27 @@
 
 namespace tesselon::limbs {
 
-// A number of at least 0 as digits / 10^decimals, the digits in limbs without
-// zero limbs at the top. Loops that would otherwise turn texts into limbs and
-// back on every step (Newton's iteration) keep their values in this form and
-// reason about the texts the steps would have written: a tidy text is the
-// integer part without leading zeros ("0" below one), then the point and the
-// fraction without trailing zeros when there is one.
+// A number of at least 0 as digits / Base^fractionLimbs, the digits in limbs
+// without zero limbs at the top. The point sits on a limb boundary, so
+// aligning two values moves whole limbs and a cut clears digits in place.
+// Loops that would otherwise turn texts into limbs and back on every step
+// (Newton's iteration) keep their values in this form and reason about the
+// texts the steps would have written: a tidy text is the integer part without
+// leading zeros ("0" below one), then the point and the fraction without
+// trailing zeros when there is one.
 struct DecimalValue {
   Limbs digits;
-  int64_t decimals = 0;
+  int64_t fractionLimbs = 0;
 };
 
-// The value of a text of digits with at most one point; none for any other
-// character or an empty text.
-std::optional<DecimalValue> ParseDecimal(std::string_view text);
-// The tidy text.
-std::string TidyText(const DecimalValue& value);
+// The value of a text of digits with at most one point, into `value`; false
+// for any other character or an empty text.
+bool ParseDecimal(std::string_view text, DecimalValue& value);
+// The exact value of a finite double of at least 0 whose binary fraction
+// needs at most `maxDecimals` decimals, into `value`; false for any other.
+bool ExactDouble(double number, int64_t maxDecimals, DecimalValue& value);
+// The tidy text, into `text`.
+void TidyTextInto(const DecimalValue& value, std::string& text);
 
 bool IsZero(const DecimalValue& value);
 // Decimals of the tidy text.
@@ -36,11 +40,11 @@ int64_t IntegerChars(const DecimalValue& value);
 bool CutToChars(DecimalValue& value, int64_t k);
 
 bool SameValue(const DecimalValue& a, const DecimalValue& b);
-// The results go into values whose storage is reused from step to step.
+// The results go into values whose storage is reused from step to step; a
+// result is neither of the operands.
 void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& product);
-void TwiceInto(const DecimalValue& a, DecimalValue& twice);
-// a -= b, both first brought to the larger count of decimals; false, with a's
-// value untouched, where b > a.
-bool SubtractFrom(DecimalValue& a, DecimalValue& b);
+void SumInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& sum);
+// a -= b; false, with a's value untouched, where b > a.
+bool SubtractFrom(DecimalValue& a, const DecimalValue& b);
 
 }  // namespace tesselon::limbs

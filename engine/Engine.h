@@ -1,11 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/WorkRegisters.h"
 
 namespace tesselon {
+
+namespace limbs {
+struct DecimalValue;
+}
 
 // The answer texts of the calculator.
 inline constexpr std::string_view ErrorText = "Ungültige Eingabe !";
@@ -113,7 +118,8 @@ class Engine : public WorkRegisters {
   static std::string WithoutLeadingBlanks(std::string_view text);
 
  private:
-  void NewtonReciprocal(const std::string& x, const std::string& start);
+  void NewtonReciprocal(const std::string& x, std::optional<double> start);
+  int32_t NewtonStepsFrom(const std::string& x, limbs::DecimalValue& y, bool yTextHasDecimals);
   void CheckReciprocal(const std::string& x);
   void RemovePointOf(std::string* text, int32_t& len, int32_t& frac);
   void TidyOperand(std::string& text, int32_t& len, std::string*& ref);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "engine/Assert.h"
@@ -33,22 +34,22 @@ uint32_t DigitValue(char c) {
   return c >= '0' && c <= '9' ? static_cast<uint32_t>(c - '0') : 0;
 }
 
-// out[0, na + nb) = a * b, column by column: each column's products are
-// summed and carried once, so the inner loop is a plain multiply-add. A
-// column of up to ShortColumn products below 10^18, with the carry from the
-// column before, stays below 2^64; longer columns are summed in 128 bits.
 __extension__ typedef unsigned __int128 Wide;
+
+// Up to this many products below 10^18 sum to less than 2^64, with room for
+// a carry below 2^40.
 constexpr size_t ShortColumn = 18;
 
-// column / Base, the remainder left in column. A wide column holds fewer
-// than 2^96 (a few dozen products below 10^18), so two 64-bit divisions by
-// the constant serve where a 128-bit division would be a library call.
+// column / Base, the remainder left in column.
 uint64_t CarryOut(uint64_t& column) {
   const uint64_t high = column / Base;
   column -= high * Base;
   return high;
 }
 
+// A wide column holds fewer than 2^96 (a few dozen products below 10^18), so
+// two 64-bit divisions by the constant serve where a 128-bit division would
+// be a library call.
 uint64_t CarryOut(Wide& column) {
   if (column >> 96 != 0) {
     const auto high = static_cast<uint64_t>(column / Base);
@@ -64,9 +65,70 @@ uint64_t CarryOut(Wide& column) {
   return upperQuotient << 32 | restQuotient;
 }
 
-template <typename Column>
+// The 64-bit sums of the columns of a short product, on the stack when the
+// product is short.
+class ColumnSums {
+ public:
+  explicit ColumnSums(size_t n) {
+    if (n > ShortRoom) {
+      longRoom_ = std::make_unique<uint64_t[]>(n);
+      sums_ = longRoom_.get();
+    }
+    std::fill(sums_, sums_ + n, uint64_t{0});
+  }
+  uint64_t* data() { return sums_; }
+
+ private:
+  static constexpr size_t ShortRoom = 160;
+  uint64_t shortRoom_[ShortRoom];
+  std::unique_ptr<uint64_t[]> longRoom_;
+  uint64_t* sums_ = shortRoom_;
+};
+
+// out[0, n) = the columns with their carries passed up; the last column
+// takes the final carry.
+void CarryColumns(const uint64_t* sums, size_t n, uint32_t* out) {
+  uint64_t carry = 0;
+  for (size_t k = 0; k < n; ++k) {
+    uint64_t column = sums[k] + carry;
+    carry = CarryOut(column);
+    out[k] = static_cast<uint32_t>(column);
+  }
+  ASSERT(carry == 0);
+}
+
+// out[0, na + nb) = a * b for nb <= ShortColumn, row by row: every column
+// sums at most nb products in 64 bits, and one pass carries at the end.
+void MultiplyRows(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
+  ColumnSums sums(na + nb);
+  uint64_t* s = sums.data();
+  for (size_t j = 0; j < nb; ++j) {
+    const uint64_t factor = b[j];
+    for (size_t i = 0; i < na; ++i) s[i + j] += a[i] * factor;
+  }
+  CarryColumns(s, na + nb, out);
+}
+
+// out[0, 2n) = a * a for n <= ShortColumn: each product of two different
+// limbs taken once and doubled, then the squares of the limbs.
+void SquareRows(const uint32_t* a, size_t n, uint32_t* out) {
+  ColumnSums sums(2 * n);
+  uint64_t* s = sums.data();
+  for (size_t i = 0; i < n; ++i) {
+    const uint64_t factor = a[i];
+    for (size_t j = i + 1; j < n; ++j) s[i + j] += a[j] * factor;
+  }
+  for (size_t i = 0; i < n; ++i) {
+    s[2 * i] = 2 * s[2 * i] + static_cast<uint64_t>(a[i]) * a[i];
+    s[2 * i + 1] *= 2;
+  }
+  CarryColumns(s, 2 * n, out);
+}
+
+// out[0, na + nb) = a * b, column by column in 128 bits: each column's
+// products are summed and carried once.
 void MultiplyColumns(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
-  Column column = 0;
+  Wide column = 0;
   for (size_t k = 0; k + 1 < na + nb; ++k) {
     const size_t iFirst = k >= nb ? k - nb + 1 : 0;
     const size_t iLast = std::min(k, na - 1);
@@ -82,11 +144,10 @@ void MultiplyColumns(const uint32_t* a, size_t na, const uint32_t* b, size_t nb,
 
 // out[0, 2n) = a * a, column by column like the product, each product of two
 // different limbs taken once and doubled.
-template <typename Column>
 void SquareColumns(const uint32_t* a, size_t n, uint32_t* out) {
-  Column column = 0;
+  Wide column = 0;
   for (size_t k = 0; k + 1 < 2 * n; ++k) {
-    Column pairs = 0;
+    Wide pairs = 0;
     size_t i = k >= n ? k - n + 1 : 0;
     for (; i < k - i; ++i) pairs += static_cast<uint64_t>(a[i]) * a[k - i];
     column += 2 * pairs;
@@ -98,7 +159,8 @@ void SquareColumns(const uint32_t* a, size_t n, uint32_t* out) {
   out[2 * n - 1] = static_cast<uint32_t>(column);
 }
 
-// out[0, n + 1) = a * factor.
+}  // namespace
+
 void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out) {
   uint64_t carry = 0;
   for (size_t i = 0; i < n; ++i) {
@@ -109,22 +171,24 @@ void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out)
   out[n] = static_cast<uint32_t>(carry);
 }
 
+namespace {
+
 // nb <= na.
 void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {
   if (nb == 1) {
     MultiplyByLimb(a, na, b[0], out);
   } else if (nb <= ShortColumn) {
-    MultiplyColumns<uint64_t>(a, na, b, nb, out);
+    MultiplyRows(a, na, b, nb, out);
   } else {
-    MultiplyColumns<Wide>(a, na, b, nb, out);
+    MultiplyColumns(a, na, b, nb, out);
   }
 }
 
 void SquareBasecase(const uint32_t* a, size_t n, uint32_t* out) {
   if (n <= ShortColumn) {
-    SquareColumns<uint64_t>(a, n, out);
+    SquareRows(a, n, out);
   } else {
-    SquareColumns<Wide>(a, n, out);
+    SquareColumns(a, n, out);
   }
 }
 
@@ -298,8 +362,8 @@ constexpr std::array<char, 200> DigitPairs = [] {
 
 }  // namespace
 
-Limbs FromDigits(std::string_view digits) {
-  Limbs value((digits.size() + DigitsPerLimb - 1) / DigitsPerLimb, 0);
+void FromDigitsInto(std::string_view digits, Limbs& value) {
+  value.resize((digits.size() + DigitsPerLimb - 1) / DigitsPerLimb);
   size_t end = digits.size();
   for (uint32_t& limb : value) {
     if (end >= DigitsPerLimb) {
@@ -312,7 +376,6 @@ Limbs FromDigits(std::string_view digits) {
     limb = v;
     end = 0;
   }
-  return value;
 }
 
 void ToDigits(const Limbs& value, char* out, size_t width) {
@@ -346,7 +409,7 @@ void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product) {
     const std::string tb = &a == &b ? ta : text(b);
     std::string digits(ta.size() + tb.size(), '0');
     MultiplyTexts(ta, tb, digits.data(), digits.size());
-    product = FromDigits(digits);
+    FromDigitsInto(digits, product);
     return;
   }
   if (na == 0 || nb == 0) {
@@ -358,17 +421,6 @@ void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product) {
   const bool square =
       na == nb && std::equal(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(na), b.begin());
   MultiplyInto(a.data(), na, square ? a.data() : b.data(), nb, product.data());
-}
-
-Limbs Multiply(const Limbs& a, const Limbs& b) {
-  Limbs product;
-  MultiplyTo(a, b, product);
-  product.resize(a.size() + b.size());
-  return product;
-}
-
-void Trim(Limbs& value) {
-  value.resize(Significant(value.data(), value.size()));
 }
 
 std::string ToText(const Limbs& value) {
@@ -391,7 +443,15 @@ void MultiplyTexts(std::string_view a, std::string_view b, char* out, size_t wid
     return (digits.size() + DigitsPerLimb - 1) / DigitsPerLimb;
   };
   if (!Binary(limbCount(a), limbCount(b), [&] { return a == b; })) {
-    ToDigits(Multiply(FromDigits(a), FromDigits(b)), out, width);
+    // The limbs keep their storage from one product to the next; the
+    // product below never comes back here.
+    thread_local Limbs limbsA;
+    thread_local Limbs limbsB;
+    thread_local Limbs product;
+    FromDigitsInto(a, limbsA);
+    FromDigitsInto(b, limbsB);
+    MultiplyTo(limbsA, a == b ? limbsA : limbsB, product);
+    ToDigits(product, out, width);
     return;
   }
   const mpz_class x = BinaryOf(a);

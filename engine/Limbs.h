@@ -18,19 +18,23 @@ inline constexpr uint32_t Base = 1000000000;
 inline constexpr int DigitsPerLimb = 9;
 using Limbs = std::vector<uint32_t>;
 
-// The digits of a text; a character that is not a digit counts as 0.
-Limbs FromDigits(std::string_view digits);
+// The digits of a text into `value`, whose storage is reused; a character
+// that is not a digit counts as 0.
+void FromDigitsInto(std::string_view digits, Limbs& value);
 // Writes the value as exactly `width` digits, right-aligned with leading
 // zeros; digits beyond `width` are dropped.
 void ToDigits(const Limbs& value, char* out, size_t width);
-// The exact product: column-wise below a few dozen limbs, Karatsuba above,
-// binary (GMP) from some twenty-five thousand digits of the shorter operand.
-Limbs Multiply(const Limbs& a, const Limbs& b);
-// The same product into `product`, whose storage is reused; it has no zero
-// limbs at the top beyond those of the operands' significant lengths.
+// The exact product into `product`, whose storage is reused: row by row
+// below a few dozen limbs, Karatsuba above, binary (GMP) from some
+// twenty-five thousand digits of the shorter operand. It has no zero limbs at
+// the top beyond those of the operands' significant lengths.
 void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product);
+// out[0, n + 1) = a * factor, for a factor below Base; out may be a.
+void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out);
 // Removes leading zero limbs (the value 0 becomes an empty vector).
-void Trim(Limbs& value);
+inline void Trim(Limbs& value) {
+  while (!value.empty() && value.back() == 0) value.pop_back();
+}
 // The value as a digit string without leading zeros ("0" for zero).
 std::string ToText(const Limbs& value);
 

@@ -52,19 +52,36 @@ std::string ShiftPoint(std::string_view number, int64_t shift) {
   return shifted;
 }
 
-// The double-precision quotient 1 / x written with exactly `decimals`
-// decimals; none when x or 1 / x is outside the double range.
-std::optional<std::string> StartValue(std::string_view x, int32_t decimals) {
+// The double-precision quotient 1 / x; none when x or 1 / x is outside the
+// double range.
+std::optional<double> DoubleReciprocal(std::string_view x) {
   double value = 0;
   const auto parsed = std::from_chars(x.data(), x.data() + x.size(), value);
   if (parsed.ec != std::errc() || !(value > 0)) return std::nullopt;
   const double reciprocal = 1.0 / value;
   if (!std::isfinite(reciprocal) || reciprocal == 0) return std::nullopt;
+  return reciprocal;
+}
+
+// The iteration starts from the double quotient written with the working
+// length's decimals, never more than these.
+constexpr int32_t MostStartDecimals = 512;
+
+std::string StartText(double reciprocal, int32_t decimals) {
   std::array<char, 1200> text{};
   const auto written = std::to_chars(text.data(), text.data() + text.size(), reciprocal,
-                                     std::chars_format::fixed, std::clamp(decimals, 0, 512));
+                                     std::chars_format::fixed, decimals);
   return std::string(text.data(), written.ptr);
 }
+
+bool HasDecimals(std::string_view number) {
+  const size_t point = number.find('.');
+  return point != std::string_view::npos && point + 1 < number.size();
+}
+
+// 10^0 to 10^16, each exact in a double.
+constexpr std::array<double, 17> PowersOfTen = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7, 1e8,
+                                                1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
 
 // The value of a number text to double precision, from its first
 // significant digits and its decimal exponent; none for zero.
@@ -81,7 +98,7 @@ std::optional<double> Approximately(std::string_view number, int64_t& exponent) 
       ++count;
     }
   }
-  return static_cast<double>(leading) / std::pow(10.0, count - 1);
+  return static_cast<double>(leading) / PowersOfTen[static_cast<size_t>(count - 1)];
 }
 
 // The iteration relies on 2y >= x y^2 and on squares that fit the working
@@ -95,8 +112,18 @@ bool IsReciprocalOf(std::string_view y, std::string_view x) {
   // Mantissas lie in [1, 10), so a product near one has ex + ey of -2
   // (9.99... times 9.99...), -1 or 0.
   if (!mx || !my || ex + ey < -2 || ex + ey > 0) return false;
-  const double product = *mx * *my * std::pow(10.0, static_cast<double>(ex + ey));
+  const double product = *mx * *my / PowersOfTen[static_cast<size_t>(-(ex + ey))];
   return product > 0.5 && product < 2;
+}
+
+// The digits of a number text without its first point, into `room`, and the
+// count of digits that stood after that point.
+int32_t DigitsWithoutPoint(std::string_view text, std::string& room) {
+  const size_t point = text.find('.');
+  room.assign(text.substr(0, point));
+  if (point == std::string_view::npos) return 0;
+  room.append(text.substr(point + 1));
+  return static_cast<int32_t>(text.size() - point - 1);
 }
 
 }  // namespace
@@ -118,7 +145,7 @@ void Engine::Reciprocal() {
     OpCode = savedOpCode;
     return;
   }
-  const std::optional<std::string> start = StartValue(x, Precision);
+  const std::optional<double> start = DoubleReciprocal(x);
   bool served = false;
   if (start && -*exponent <= Precision - 3) {
     NewtonReciprocal(x, *start);
@@ -126,7 +153,7 @@ void Engine::Reciprocal() {
   }
   if (!served) {
     const std::string mantissa = ShiftPoint(x, -*exponent);
-    NewtonReciprocal(mantissa, StartValue(mantissa, Precision).value_or("1"));
+    NewtonReciprocal(mantissa, DoubleReciprocal(mantissa));
     RegC = ShiftPoint(RegC, -*exponent);
     if (CheckMode == CheckAndCut) VerifiedLen = static_cast<int32_t>(RegC.size());
   }
@@ -187,48 +214,71 @@ void Engine::NewtonStepOnText(const std::string& xDigits, int32_t fx) {
 // of the last y.
 int32_t Engine::NewtonStepsOnLimbs(const std::string& x, const std::string& start) {
   RegC = start;
-  const std::optional<limbs::DecimalValue> divisor = limbs::ParseDecimal(x);
-  std::optional<limbs::DecimalValue> y = limbs::ParseDecimal(start);
-  if (!divisor || !y) return 0;
+  thread_local limbs::DecimalValue y;
+  if (!limbs::ParseDecimal(start, y)) return 0;
+  return NewtonStepsFrom(x, y, HasDecimals(start));
+}
+
+// The steps on limbs from y, whose text has decimals or not; RegC is left as
+// it is where they take no step.
+int32_t Engine::NewtonStepsFrom(const std::string& x, limbs::DecimalValue& y,
+                                bool yTextHasDecimals) {
+  // The values keep their storage from one reciprocal to the next.
+  thread_local limbs::DecimalValue divisor;
+  thread_local limbs::DecimalValue square;
+  thread_local limbs::DecimalValue q;
+  thread_local limbs::DecimalValue d;
+  if (!limbs::ParseDecimal(x, divisor)) return 0;
   const int64_t p = Precision;
-  int64_t yTextDecimals = y->decimals;
   bool trailingPoint = false;
-  limbs::DecimalValue square;
-  limbs::DecimalValue q;
-  limbs::DecimalValue d;
   int32_t step = 0;
-  for (; step < NewtonSteps && !limbs::IsZero(*y); ++step) {
+  for (; step < NewtonSteps && !limbs::IsZero(y); ++step) {
     CheckCancelled();
-    limbs::ProductInto(*y, *y, square);
+    limbs::ProductInto(y, y, square);
     if (!limbs::CutToChars(square, 2 * p)) break;
-    limbs::ProductInto(*divisor, square, q);
+    limbs::ProductInto(divisor, square, q);
     const int64_t qInteger = limbs::IntegerChars(q);
     const bool qFraction = limbs::TidyDecimals(q) > 0 && p - qInteger - 1 > 0;
-    if (!limbs::CutToChars(q, p) || qInteger > limbs::IntegerChars(*y) + 1) break;
-    limbs::TwiceInto(*y, d);
+    if (!limbs::CutToChars(q, p) || qInteger > limbs::IntegerChars(y) + 1) break;
+    limbs::SumInto(y, y, d);
     if (!limbs::SubtractFrom(d, q)) break;
-    trailingPoint = yTextDecimals == 0 && !qFraction;
+    trailingPoint = !yTextHasDecimals && !qFraction;
     // A step is a function of y's value and of whether y's text has
     // decimals; from the second step on, a y that comes back unchanged comes
     // back unchanged from every further step.
-    const bool settled = step > 0 && limbs::SameValue(d, *y);
-    std::swap(*y, d);
-    yTextDecimals = limbs::TidyDecimals(*y);
+    const bool settled = step > 0 && limbs::SameValue(d, y);
+    std::swap(y, d);
+    yTextHasDecimals = limbs::TidyDecimals(y) > 0;
     if (settled) step = NewtonSteps - 1;
   }
-  if (step > 0) RegC = limbs::TidyText(*y) + (trailingPoint ? "." : "");
+  if (step > 0) {
+    limbs::TidyTextInto(y, RegC);
+    if (trailingPoint) RegC += '.';
+  }
   return step;
 }
 
-void Engine::NewtonReciprocal(const std::string& x, const std::string& start) {
-  const int32_t limbSteps = NewtonStepsOnLimbs(x, start);
+// y starts from the double quotient written with the working length's
+// decimals, or from 1 where there is no double. The double's text is written
+// only where the steps need it: its value is exact in limbs whenever its
+// binary fraction fits those decimals, as it does unless 1 / x is tiny.
+void Engine::NewtonReciprocal(const std::string& x, std::optional<double> start) {
+  const int32_t decimals = std::clamp(Precision, 0, MostStartDecimals);
+  thread_local limbs::DecimalValue y;
+  int32_t limbSteps = 0;
+  if (start && limbs::ExactDouble(*start, decimals, y)) {
+    limbSteps = NewtonStepsFrom(x, y, decimals > 0);
+    if (limbSteps == 0) RegC = StartText(*start, decimals);
+  } else {
+    limbSteps = NewtonStepsOnLimbs(x, start ? StartText(*start, decimals) : "1");
+  }
   if (limbSteps < NewtonSteps) {
-    const std::string y = RegC;
+    const std::string yText = RegC;
     LoadA(x);
     RemovePointA();
     const std::string xDigits = Cut(RegA, LenA);
     const int32_t fx = FracA;
-    RegC = y;
+    RegC = yText;
     for (int32_t step = limbSteps; step < NewtonSteps; ++step) {
       CheckCancelled();
       NewtonStepOnText(xDigits, fx);
@@ -239,28 +289,38 @@ void Engine::NewtonReciprocal(const std::string& x, const std::string& start) {
 
 // x y should read 0.999... or 1.000...: y is cut to the characters of that
 // product which stand before the first break of the run after its point.
+// The product's text is the one "multiply" writes: the digits of the two
+// point-less operands, as many as both together with a single leading zero
+// dropped, and the point set in, with zeros in front where the digits are
+// fewer than the decimals.
 void Engine::CheckReciprocal(const std::string& x) {
-  const std::string y = RegC;
-  LoadA(y);
-  LoadB(x);
-  RemovePoints();
-  LongerFirst();
-  MultiplyDigits();
-  StripLeadingBlanks();
-  FracC = FracA + FracB;
-  InsertPoint();
-  const std::string& product = RegC;
-  const size_t point = product.find('.', 1);
-  const char run = point == std::string::npos || product[point - 1] == '0' ? '9' : '0';
-  const size_t end =
-      point == std::string::npos ? std::string::npos : product.find_first_not_of(run, point + 1);
-  // A run to the product's last digit (1.000000 for 1 / 1.5625, or no point
-  // at all for x = 1) leaves y within one unit of its last digit: y holds to
-  // the whole working length, not only to as many characters as the product
-  // has.
-  VerifiedLen = end == std::string::npos ? std::max(static_cast<int32_t>(y.size()), Precision)
-                                         : static_cast<int32_t>(end);
-  RegC = Cut(y, VerifiedLen);
+  thread_local std::string yDigits;
+  thread_local std::string xDigits;
+  thread_local std::string product;
+  const int32_t decimals = DigitsWithoutPoint(RegC, yDigits) + DigitsWithoutPoint(x, xDigits);
+  product.resize(yDigits.size() + xDigits.size());
+  limbs::MultiplyTexts(yDigits, xDigits, product.data(), product.size());
+  const std::string_view digits =
+      std::string_view(product).substr(!product.empty() && product[0] == '0' ? 1 : 0);
+  const auto frac = static_cast<size_t>(decimals);
+  const size_t fill = frac >= digits.size() ? frac - digits.size() : 0;
+  const size_t integerChars = fill > 0 || digits.size() == frac ? 1 : digits.size() - frac;
+  const char units =
+      integerChars == 1 && digits.size() <= frac ? '0' : digits[digits.size() - frac - 1];
+  const char run = units == '0' ? '9' : '0';
+  // The fraction is `fill` zeros, then the last digits.
+  size_t runLength = run == '0' ? fill : 0;
+  if (runLength == fill) {
+    const std::string_view fraction = digits.substr(digits.size() - (frac - fill));
+    runLength += std::min(fraction.find_first_not_of(run), fraction.size());
+  }
+  // A run to the product's last digit (1.000000 for 1 / 1.5625, or no
+  // fraction at all for x = 1) leaves y within one unit of its last digit: y
+  // holds to the whole working length, not only to as many characters as the
+  // product has.
+  VerifiedLen = runLength == frac ? std::max(static_cast<int32_t>(RegC.size()), Precision)
+                                  : static_cast<int32_t>(integerChars + 1 + runLength);
+  RegC.resize(std::min(RegC.size(), static_cast<size_t>(VerifiedLen)));
 }
 
 }  // namespace tesselon

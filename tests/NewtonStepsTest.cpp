@@ -48,6 +48,7 @@ void ExpectSameTexts(const StepCase& c) {
 TEST(NewtonSteps, OnLimbsWriteTheTextsOfTheStepsOnText) {
   const StepCase cases[] = {
       {"0.5", "2.0000", 100, 5},                      // an exact quotient keeps "2."
+      {"0.05", "20.000", 30, 1},                      // a start whose decimals are all zeros
       {"3", "0.3333333333333333", 100, 5},            // the division's case
       {"4", "0.3", 100, 3},                           // a poor start
       {"7", "5", 100, 3},                             // a start so poor that 2y < q
