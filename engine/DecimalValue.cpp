@@ -4,8 +4,6 @@
 #include <array>
 #include <cmath>
 
-#include "engine/Assert.h"
-
 namespace tesselon::limbs {
 
 namespace {
@@ -200,18 +198,12 @@ void SumInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& sum) {
   const DecimalValue& finer = a.fractionLimbs >= b.fractionLimbs ? a : b;
   const DecimalValue& coarser = &finer == &a ? b : a;
   const auto shift = static_cast<size_t>(finer.fractionLimbs - coarser.fractionLimbs);
-  const size_t n = std::max(finer.digits.size(), coarser.digits.size() + shift);
+  const size_t n = std::max(finer.digits.size(), coarser.digits.size() + shift) + 1;
   sum.fractionLimbs = finer.fractionLimbs;
-  sum.digits.resize(n + 1);
-  uint32_t carry = 0;
-  for (size_t i = 0; i < n; ++i) {
-    const uint32_t v =
-        (i < finer.digits.size() ? finer.digits[i] : 0) +
-        (i >= shift && i - shift < coarser.digits.size() ? coarser.digits[i - shift] : 0) + carry;
-    carry = v >= Base;
-    sum.digits[i] = carry ? v - Base : v;
-  }
-  sum.digits[n] = carry;
+  sum.digits.resize(n);
+  std::fill(std::copy(finer.digits.begin(), finer.digits.end(), sum.digits.begin()),
+            sum.digits.end(), 0u);
+  AddInto(sum.digits.data() + shift, n - shift, coarser.digits.data(), coarser.digits.size());
   Trim(sum.digits);
 }
 
@@ -224,13 +216,10 @@ bool SubtractFrom(DecimalValue& a, const DecimalValue& b) {
   }
   const auto shift = static_cast<size_t>(a.fractionLimbs - b.fractionLimbs);
   if (CompareShifted(a.digits, b.digits, shift) < 0) return false;
-  uint32_t borrow = 0;
-  for (size_t i = shift; i < a.digits.size(); ++i) {
-    const uint32_t sub = (i - shift < b.digits.size() ? b.digits[i - shift] : 0) + borrow;
-    borrow = a.digits[i] < sub;
-    a.digits[i] = borrow ? a.digits[i] + Base - sub : a.digits[i] - sub;
+  if (!b.digits.empty()) {
+    SubtractFrom(a.digits.data() + shift, a.digits.size() - shift, b.digits.data(),
+                 b.digits.size());
   }
-  ASSERT(borrow == 0);
   Trim(a.digits);
   DropZeroFractionLimbs(a);
   return true;

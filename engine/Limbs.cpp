@@ -171,6 +171,37 @@ void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out)
   out[n] = static_cast<uint32_t>(carry);
 }
 
+void AddInto(uint32_t* target, size_t n, const uint32_t* source, size_t m) {
+  uint32_t carry = 0;
+  size_t i = 0;
+  for (; i < m; ++i) {
+    uint32_t s = target[i] + source[i] + carry;
+    carry = s >= Base;
+    target[i] = carry ? s - Base : s;
+  }
+  for (; carry && i < n; ++i) {
+    uint32_t s = target[i] + 1;
+    carry = s >= Base;
+    target[i] = carry ? 0 : s;
+  }
+  ASSERT(carry == 0);
+}
+
+void SubtractFrom(uint32_t* target, size_t n, const uint32_t* source, size_t m) {
+  uint32_t borrow = 0;
+  size_t i = 0;
+  for (; i < m; ++i) {
+    const uint32_t sub = source[i] + borrow;
+    borrow = target[i] < sub;
+    target[i] = borrow ? target[i] + Base - sub : target[i] - sub;
+  }
+  for (; borrow && i < n; ++i) {
+    borrow = target[i] == 0;
+    target[i] = borrow ? Base - 1 : target[i] - 1;
+  }
+  ASSERT(borrow == 0);
+}
+
 namespace {
 
 // nb <= na.
@@ -190,39 +221,6 @@ void SquareBasecase(const uint32_t* a, size_t n, uint32_t* out) {
   } else {
     SquareColumns(a, n, out);
   }
-}
-
-// target[0, n) += source[0, m), m <= n; the final carry must fit in target.
-void AddInto(uint32_t* target, size_t n, const uint32_t* source, size_t m) {
-  uint32_t carry = 0;
-  size_t i = 0;
-  for (; i < m; ++i) {
-    uint32_t s = target[i] + source[i] + carry;
-    carry = s >= Base;
-    target[i] = carry ? s - Base : s;
-  }
-  for (; carry && i < n; ++i) {
-    uint32_t s = target[i] + 1;
-    carry = s >= Base;
-    target[i] = carry ? 0 : s;
-  }
-  ASSERT(carry == 0);
-}
-
-// target[0, n) -= source[0, m), m <= n; the caller knows target >= source.
-void SubtractFrom(uint32_t* target, size_t n, const uint32_t* source, size_t m) {
-  uint32_t borrow = 0;
-  size_t i = 0;
-  for (; i < m; ++i) {
-    const uint32_t sub = source[i] + borrow;
-    borrow = target[i] < sub;
-    target[i] = borrow ? target[i] + Base - sub : target[i] - sub;
-  }
-  for (; borrow && i < n; ++i) {
-    borrow = target[i] == 0;
-    target[i] = borrow ? Base - 1 : target[i] - 1;
-  }
-  ASSERT(borrow == 0);
 }
 
 size_t Significant(const uint32_t* v, size_t n) {
@@ -419,7 +417,8 @@ void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product) {
   product.resize(na + nb);
   // Equal operands go in as one, so that the product is found as a square.
   const bool square =
-      na == nb && std::equal(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(na), b.begin());
+      &a == &b ||
+      (na == nb && std::equal(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(na), b.begin()));
   MultiplyInto(a.data(), na, square ? a.data() : b.data(), nb, product.data());
 }
 
