@@ -110,19 +110,34 @@ void MultiplyRows(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, ui
 }
 
 // out[0, 2n) = a * a for n <= ShortColumn: each product of two different
-// limbs taken once and doubled, then the squares of the limbs.
+// limbs taken once, two rows at a time (row i + 1 meets column i + j one
+// step behind row i), then doubled, with the squares of the limbs and the
+// carries, in one pass.
 void SquareRows(const uint32_t* a, size_t n, uint32_t* out) {
   ColumnSums sums(2 * n);
   uint64_t* s = sums.data();
-  for (size_t i = 0; i < n; ++i) {
-    const uint64_t factor = a[i];
-    for (size_t j = i + 1; j < n; ++j) s[i + j] += a[j] * factor;
+  for (size_t i = 0; i + 1 < n; i += 2) {
+    const uint64_t first = a[i];
+    const uint64_t second = a[i + 1];
+    s[2 * i + 1] += first * second;
+    uint64_t behind = 0;
+    for (size_t j = i + 2; j < n; ++j) {
+      const uint64_t limb = a[j];
+      s[i + j] += first * limb + second * behind;
+      behind = limb;
+    }
+    s[i + n] += second * behind;
   }
+  uint64_t carry = 0;
   for (size_t i = 0; i < n; ++i) {
-    s[2 * i] = 2 * s[2 * i] + static_cast<uint64_t>(a[i]) * a[i];
-    s[2 * i + 1] *= 2;
+    uint64_t column = 2 * s[2 * i] + static_cast<uint64_t>(a[i]) * a[i] + carry;
+    carry = CarryOut(column);
+    out[2 * i] = static_cast<uint32_t>(column);
+    column = 2 * s[2 * i + 1] + carry;
+    carry = CarryOut(column);
+    out[2 * i + 1] = static_cast<uint32_t>(column);
   }
-  CarryColumns(s, 2 * n, out);
+  ASSERT(carry == 0);
 }
 
 // out[0, na + nb) = a * b, column by column in 128 bits: each column's
