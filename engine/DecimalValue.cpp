@@ -194,34 +194,28 @@ void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& pro
   product.fractionLimbs = a.fractionLimbs + b.fractionLimbs;
 }
 
-void SumInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& sum) {
-  const DecimalValue& finer = a.fractionLimbs >= b.fractionLimbs ? a : b;
-  const DecimalValue& coarser = &finer == &a ? b : a;
-  const auto shift = static_cast<size_t>(finer.fractionLimbs - coarser.fractionLimbs);
-  const size_t n = std::max(finer.digits.size(), coarser.digits.size() + shift) + 1;
-  sum.fractionLimbs = finer.fractionLimbs;
-  sum.digits.resize(n);
-  std::fill(std::copy(finer.digits.begin(), finer.digits.end(), sum.digits.begin()),
-            sum.digits.end(), 0u);
-  AddInto(sum.digits.data() + shift, n - shift, coarser.digits.data(), coarser.digits.size());
-  Trim(sum.digits);
-}
-
-bool SubtractFrom(DecimalValue& a, const DecimalValue& b) {
-  if (a.fractionLimbs < b.fractionLimbs) {
-    if (!a.digits.empty()) {
-      a.digits.insert(a.digits.begin(), static_cast<size_t>(b.fractionLimbs - a.fractionLimbs), 0u);
-    }
-    a.fractionLimbs = b.fractionLimbs;
+bool TwiceLessInto(const DecimalValue& y, const DecimalValue& q, DecimalValue& d) {
+  d.fractionLimbs = std::max(y.fractionLimbs, q.fractionLimbs);
+  const auto shiftY = static_cast<size_t>(d.fractionLimbs - y.fractionLimbs);
+  const auto shiftQ = static_cast<size_t>(d.fractionLimbs - q.fractionLimbs);
+  const size_t n = std::max(y.digits.size() + shiftY, q.digits.size() + shiftQ);
+  const auto limbOf = [](const Limbs& digits, size_t i, size_t shift) -> int64_t {
+    return i >= shift && i - shift < digits.size() ? digits[i - shift] : 0;
+  };
+  d.digits.resize(n);
+  // One pass: each limb of 2y - q lies between -Base and 2 Base, so the
+  // carry into the next is -1, 0 or 1.
+  int64_t carry = 0;
+  for (size_t i = 0; i < n; ++i) {
+    int64_t limb = 2 * limbOf(y.digits, i, shiftY) - limbOf(q.digits, i, shiftQ) + carry;
+    carry = limb < 0 ? -1 : (limb >= Base ? 1 : 0);
+    limb -= carry * Base;
+    d.digits[i] = static_cast<uint32_t>(limb);
   }
-  const auto shift = static_cast<size_t>(a.fractionLimbs - b.fractionLimbs);
-  if (CompareShifted(a.digits, b.digits, shift) < 0) return false;
-  if (!b.digits.empty()) {
-    SubtractFrom(a.digits.data() + shift, a.digits.size() - shift, b.digits.data(),
-                 b.digits.size());
-  }
-  Trim(a.digits);
-  DropZeroFractionLimbs(a);
+  if (carry < 0) return false;
+  if (carry > 0) d.digits.push_back(static_cast<uint32_t>(carry));
+  Trim(d.digits);
+  DropZeroFractionLimbs(d);
   return true;
 }
 

@@ -41,10 +41,9 @@ bool CutToChars(DecimalValue& value, int64_t k);
 
 bool SameValue(const DecimalValue& a, const DecimalValue& b);
 // The results go into values whose storage is reused from step to step; a
-// result is neither of the operands.
+// result is none of the operands.
 void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& product);
-void SumInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& sum);
-// a -= b; false, with a's value untouched, where b > a.
-bool SubtractFrom(DecimalValue& a, const DecimalValue& b);
+// d = 2y - q; false, with d of no use, where q > 2y.
+bool TwiceLessInto(const DecimalValue& y, const DecimalValue& q, DecimalValue& d);
 
 }  // namespace tesselon::limbs

@@ -186,6 +186,9 @@ void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out)
   out[n] = static_cast<uint32_t>(carry);
 }
 
+namespace {
+
+// target[0, n) += source[0, m), m <= n; the final carry must fit in target.
 void AddInto(uint32_t* target, size_t n, const uint32_t* source, size_t m) {
   uint32_t carry = 0;
   size_t i = 0;
@@ -202,6 +205,7 @@ void AddInto(uint32_t* target, size_t n, const uint32_t* source, size_t m) {
   ASSERT(carry == 0);
 }
 
+// target[0, n) -= source[0, m), m <= n; the caller knows target >= source.
 void SubtractFrom(uint32_t* target, size_t n, const uint32_t* source, size_t m) {
   uint32_t borrow = 0;
   size_t i = 0;
@@ -216,8 +220,6 @@ void SubtractFrom(uint32_t* target, size_t n, const uint32_t* source, size_t m) 
   }
   ASSERT(borrow == 0);
 }
-
-namespace {
 
 // nb <= na.
 void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, uint32_t* out) {

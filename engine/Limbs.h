@@ -31,10 +31,6 @@ void ToDigits(const Limbs& value, char* out, size_t width);
 void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product);
 // out[0, n + 1) = a * factor, for a factor below Base; out may be a.
 void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out);
-// target[0, n) += source[0, m), m <= n; the final carry must fit in target.
-void AddInto(uint32_t* target, size_t n, const uint32_t* source, size_t m);
-// target[0, n) -= source[0, m), m <= n; the caller knows target >= source.
-void SubtractFrom(uint32_t* target, size_t n, const uint32_t* source, size_t m);
 // Removes leading zero limbs (the value 0 becomes an empty vector).
 inline void Trim(Limbs& value) {
   while (!value.empty() && value.back() == 0) value.pop_back();

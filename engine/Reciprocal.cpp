@@ -240,8 +240,7 @@ int32_t Engine::NewtonStepsFrom(const std::string& x, limbs::DecimalValue& y,
     const int64_t qInteger = limbs::IntegerChars(q);
     const bool qFraction = limbs::TidyDecimals(q) > 0 && p - qInteger - 1 > 0;
     if (!limbs::CutToChars(q, p) || qInteger > limbs::IntegerChars(y) + 1) break;
-    limbs::SumInto(y, y, d);
-    if (!limbs::SubtractFrom(d, q)) break;
+    if (!limbs::TwiceLessInto(y, q, d)) break;
     trailingPoint = !yTextHasDecimals && !qFraction;
     // A step is a function of y's value and of whether y's text has
     // decimals; from the second step on, a y that comes back unchanged comes
