@@ -199,19 +199,21 @@ bool TwiceLessInto(const DecimalValue& y, const DecimalValue& q, DecimalValue& d
   const auto shiftY = static_cast<size_t>(d.fractionLimbs - y.fractionLimbs);
   const auto shiftQ = static_cast<size_t>(d.fractionLimbs - q.fractionLimbs);
   const size_t n = std::max(y.digits.size() + shiftY, q.digits.size() + shiftQ);
-  const auto limbOf = [](const Limbs& digits, size_t i, size_t shift) -> int64_t {
-    return i >= shift && i - shift < digits.size() ? digits[i - shift] : 0;
-  };
-  d.digits.resize(n);
-  // One pass: each limb of 2y - q lies between -Base and 2 Base, so the
-  // carry into the next is -1, 0 or 1.
+  // y in place first, then one pass: each limb of 2y - q lies between -Base
+  // and 2 Base, so the carry into the next is -1, 0 or 1.
+  d.digits.assign(n, 0u);
+  std::copy(y.digits.begin(), y.digits.end(),
+            d.digits.begin() + static_cast<std::ptrdiff_t>(shiftY));
   int64_t carry = 0;
-  for (size_t i = 0; i < n; ++i) {
-    int64_t limb = 2 * limbOf(y.digits, i, shiftY) - limbOf(q.digits, i, shiftQ) + carry;
-    carry = limb < 0 ? -1 : (limb >= Base ? 1 : 0);
+  const auto settle = [&](size_t i, int64_t subtrahend) {
+    int64_t limb = 2 * static_cast<int64_t>(d.digits[i]) - subtrahend + carry;
+    carry = static_cast<int64_t>(limb >= Base) - static_cast<int64_t>(limb < 0);
     limb -= carry * Base;
     d.digits[i] = static_cast<uint32_t>(limb);
-  }
+  };
+  for (size_t i = 0; i < shiftQ; ++i) settle(i, 0);
+  for (size_t i = 0; i < q.digits.size(); ++i) settle(shiftQ + i, q.digits[i]);
+  for (size_t i = shiftQ + q.digits.size(); i < n; ++i) settle(i, 0);
   if (carry < 0) return false;
   if (carry > 0) d.digits.push_back(static_cast<uint32_t>(carry));
   Trim(d.digits);

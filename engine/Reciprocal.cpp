@@ -8,6 +8,7 @@
 #include "engine/Cancellation.h"
 #include "engine/DecimalValue.h"
 #include "engine/Engine.h"
+#include "engine/TextScan.h"
 
 namespace tesselon {
 
@@ -311,7 +312,7 @@ void Engine::CheckReciprocal(const std::string& x) {
   size_t runLength = run == '0' ? fill : 0;
   if (runLength == fill) {
     const std::string_view fraction = digits.substr(digits.size() - (frac - fill));
-    runLength += std::min(fraction.find_first_not_of(run), fraction.size());
+    runLength += RunLength(fraction, run);
   }
   // A run to the product's last digit (1.000000 for 1 / 1.5625, or no
   // fraction at all for x = 1) leaves y within one unit of its last digit: y
