@@ -342,22 +342,33 @@ void WriteDigits(Wide value, char* out, size_t width) {
   for (part = high; pos > 0; part /= 10) out[--pos] = static_cast<char>('0' + part % 10);
 }
 
+uint64_t EightCharacters(const char* text) {
+  uint64_t word = 0;
+  std::memcpy(&word, text, sizeof word);
+  return word;
+}
+
+// Every byte's high half is 3 ('0' is 0x30), and adding 6 keeps it 3
+// (nothing beyond '9' = 0x39); where all high halves are 3 no byte carries
+// into the next.
+bool EightDigits(uint64_t word) {
+  constexpr uint64_t Zeros = 0x3030303030303030u;
+  constexpr uint64_t High = 0xF0F0F0F0F0F0F0F0u;
+  return (word & High) == Zeros && ((word + 0x0606060606060606u) & High) == Zeros;
+}
+
 // The value of nine digit characters; eight of them are read as one word
 // when they are all digits.
 uint32_t NineDigits(const char* text) {
-  uint64_t word = 0;
-  std::memcpy(&word, text + 1, sizeof word);
-  constexpr uint64_t Zeros = 0x3030303030303030u;
-  constexpr uint64_t High = 0xF0F0F0F0F0F0F0F0u;
-  const bool allDigits = (word & High) == Zeros && ((word + 0x0606060606060606u) & High) == Zeros;
-  if (!allDigits) {
+  uint64_t word = EightCharacters(text + 1);
+  if (!EightDigits(word)) {
     uint32_t v = 0;
     for (int i = 0; i < DigitsPerLimb; ++i) v = v * 10 + DigitValue(text[i]);
     return v;
   }
   // The first character is in the lowest byte: pairs, then fours, then all
   // eight are combined by multiplications.
-  word -= Zeros;
+  word -= 0x3030303030303030u;
   word = word * 10 + (word >> 8);
   word = ((word & 0x000000FF000000FFu) * (100 + (1000000ull << 32)) +
           ((word >> 16) & 0x000000FF000000FFu) * (1 + (10000ull << 32))) >>
@@ -393,6 +404,15 @@ void FromDigitsInto(std::string_view digits, Limbs& value) {
   }
 }
 
+bool AllDigits(std::string_view text) {
+  size_t i = 0;
+  for (; i + sizeof(uint64_t) <= text.size(); i += sizeof(uint64_t)) {
+    if (!EightDigits(EightCharacters(text.data() + i))) return false;
+  }
+  return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(),
+                     [](char c) { return c >= '0' && c <= '9'; });
+}
+
 void ToDigits(const Limbs& value, char* out, size_t width) {
   size_t pos = width;
   for (size_t k = 0; pos > 0; ++k) {
@@ -408,6 +428,33 @@ void ToDigits(const Limbs& value, char* out, size_t width) {
     }
     for (; pos > 0; v /= 10) out[--pos] = static_cast<char>('0' + v % 10);
   }
+}
+
+void AddTo(Limbs& a, const Limbs& b) {
+  a.resize(std::max(a.size(), b.size()) + 1, 0u);
+  AddInto(a.data(), a.size(), b.data(), b.size());
+  Trim(a);
+}
+
+void TimesPowerOfTen(Limbs& value, size_t exponent) {
+  if (value.empty()) return;
+  static constexpr std::array<uint32_t, DigitsPerLimb> Powers = {
+      1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+  const uint32_t factor = Powers[exponent % DigitsPerLimb];
+  if (factor > 1) {
+    value.push_back(0);
+    MultiplyByLimb(value.data(), value.size() - 1, factor, value.data());
+    Trim(value);
+  }
+  value.insert(value.begin(), exponent / DigitsPerLimb, 0u);
+}
+
+int Compare(const Limbs& a, const Limbs& b) {
+  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+  for (size_t i = a.size(); i-- > 0;) {
+    if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+  }
+  return 0;
 }
 
 void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product) {

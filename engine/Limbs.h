@@ -18,6 +18,8 @@ inline constexpr uint32_t Base = 1000000000;
 inline constexpr int DigitsPerLimb = 9;
 using Limbs = std::vector<uint32_t>;
 
+// Whether every character is a digit, eight at a time.
+bool AllDigits(std::string_view text);
 // The digits of a text into `value`, whose storage is reused; a character
 // that is not a digit counts as 0.
 void FromDigitsInto(std::string_view digits, Limbs& value);
@@ -31,6 +33,13 @@ void ToDigits(const Limbs& value, char* out, size_t width);
 void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product);
 // out[0, n + 1) = a * factor, for a factor below Base; out may be a.
 void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out);
+// a += b.
+void AddTo(Limbs& a, const Limbs& b);
+// value *= 10^exponent: whole limbs of zeros below, one pass for the rest.
+void TimesPowerOfTen(Limbs& value, size_t exponent);
+// -1, 0 or 1 as a < b, a == b or a > b, for values without zero limbs at the
+// top.
+int Compare(const Limbs& a, const Limbs& b);
 // Removes leading zero limbs (the value 0 becomes an empty vector).
 inline void Trim(Limbs& value) {
   while (!value.empty() && value.back() == 0) value.pop_back();

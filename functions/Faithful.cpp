@@ -11,6 +11,7 @@
 
 #include "engine/Assert.h"
 #include "engine/Engine.h"
+#include "engine/Limbs.h"
 
 namespace tesselon {
 
@@ -81,7 +82,7 @@ struct NumberParts {
 };
 
 bool IsDigits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return limbs::AllDigits(text);
 }
 
 bool SplitNumber(std::string_view text, NumberParts& parts) {
@@ -107,7 +108,9 @@ std::string_view WithoutLeadingZeros(std::string_view whole) {
 
 // The parts as a number text; no point when the fraction is empty.
 std::string TextOf(const NumberParts& parts) {
-  std::string text = parts.negative ? "-" : "";
+  std::string text;
+  text.reserve(1 + parts.whole.size() + 1 + parts.fraction.size());
+  if (parts.negative) text += '-';
   text += parts.whole;
   if (!parts.fraction.empty()) {
     text += '.';
@@ -118,6 +121,20 @@ std::string TextOf(const NumberParts& parts) {
 
 // Arguments up to this many characters are read whole at once.
 constexpr size_t ShortArgument = 2000;
+// A quotient's check whose product has at most these many digits is tried
+// on decimal limbs first.
+constexpr size_t ShortCheckDigits = 1000;
+
+// The digits of `whole` then `fraction`, then `zeros` zeros, as limbs.
+void ReadLimbs(std::string_view whole, std::string_view fraction, size_t zeros,
+               limbs::Limbs& value) {
+  thread_local std::string digits;
+  digits.assign(whole);
+  digits.append(fraction);
+  limbs::FromDigitsInto(digits, value);
+  limbs::Trim(value);
+  limbs::TimesPowerOfTen(value, zeros);
+}
 
 // The first `digits` significant digits of a decimal text, as "d.ddd...eE":
 // a number of millions of digits read to the digits that matter.
@@ -605,18 +622,65 @@ class ExactQuotient {
   // bring both to one scale, (q - a / b) 10^k = (Q B 10^e - A 10^z) / (B 10^e):
   // leaves that numerator in s.difference and the denominator in s.divisor.
   void measure(QuotientScratch& s, const NumberParts& parts, size_t kept) const {
-    const size_t fa = dividend_.fraction.size();
-    const size_t fb = divisor_.fraction.size();
-    const size_t e = fa > kept + fb ? fa - kept - fb : 0;
-    const size_t z = kept + fb > fa ? kept + fb - fa : 0;
+    const auto [e, z] = scales(kept);
     s.read(s.text, parts, kept, 0);
-    s.read(s.dividend, dividend_, fa, z);
-    s.read(s.divisor, divisor_, fb, e);
+    s.read(s.dividend, dividend_, dividend_.fraction.size(), z);
+    s.read(s.divisor, divisor_, divisor_.fraction.size(), e);
     mpz_mul(s.difference, s.text, s.divisor);
     mpz_sub(s.difference, s.difference, s.dividend);
   }
 
+  struct Scales {
+    size_t e;
+    size_t z;
+  };
+  Scales scales(size_t kept) const {
+    const size_t fa = dividend_.fraction.size();
+    const size_t fb = divisor_.fraction.size();
+    return {.e = fa > kept + fb ? fa - kept - fb : 0, .z = kept + fb > fa ? kept + fb - fa : 0};
+  }
+
+  // Whether |Q B 10^e - A 10^z| <= |B 10^e| the short way, on the engine's
+  // decimal limbs: a text of some hundred digits and operands of a few
+  // settle it in one small product, where the whole numbers would cost
+  // conversions to binary and powers of ten. True where the text cut to
+  // `kept` decimals is faithful; false where it is not, or where the numbers
+  // are long, and the whole numbers tell.
+  bool faithfulOnLimbs(const NumberParts& parts, size_t kept) const {
+    const auto [e, z] = scales(kept);
+    const auto length = [](const NumberParts& number, size_t zeros) {
+      return number.whole.size() + number.fraction.size() + zeros;
+    };
+    if (parts.whole.size() + kept + length(divisor_, e) > ShortCheckDigits ||
+        length(dividend_, z) > ShortCheckDigits) {
+      return false;
+    }
+    thread_local limbs::Limbs text;
+    thread_local limbs::Limbs dividend;
+    thread_local limbs::Limbs divisor;
+    thread_local limbs::Limbs product;
+    ReadLimbs(parts.whole, parts.fraction.substr(0, kept), 0, text);
+    ReadLimbs(dividend_.whole, dividend_.fraction, z, dividend);
+    ReadLimbs(divisor_.whole, divisor_.fraction, e, divisor);
+    limbs::MultiplyTo(text, divisor, product);
+    limbs::Trim(product);
+    // With P = |Q B 10^e|, A = |A 10^z| and M = |B 10^e|: where the text and
+    // a / b have one sign, |P - A| <= M, that is P <= A + M and A <= P + M;
+    // where they differ, P + A <= M.
+    if ((parts.negative != divisor_.negative) != dividend_.negative) {
+      limbs::AddTo(product, dividend);
+      return limbs::Compare(product, divisor) <= 0;
+    }
+    thread_local limbs::Limbs sum;
+    sum = product;
+    limbs::AddTo(sum, divisor);
+    if (limbs::Compare(dividend, sum) > 0) return false;
+    limbs::AddTo(dividend, divisor);
+    return limbs::Compare(product, dividend) <= 0;
+  }
+
   Verdict verdict(const NumberParts& parts, size_t kept) const {
+    if (faithfulOnLimbs(parts, kept)) return Verdict::Faithful;
     thread_local QuotientScratch s;
     measure(s, parts, kept);
     if (mpz_cmpabs(s.difference, s.divisor) <= 0) return Verdict::Faithful;
@@ -645,8 +709,9 @@ class ExactQuotient {
   // is the first j it reaches |t|. Unsure where the step before the cut lies
   // so near its bound that the reference's noise could take it.
   int cut(const NumberParts& parts) const {
-    thread_local QuotientScratch s;
     const size_t decimals = parts.fraction.size();
+    if (faithfulOnLimbs(parts, decimals)) return static_cast<int>(decimals);
+    thread_local QuotientScratch s;
     measure(s, parts, decimals);
     if (mpz_cmpabs(s.difference, s.divisor) <= 0) return static_cast<int>(decimals);
     const bool overshoot = (mpz_sgn(s.difference) == mpz_sgn(s.divisor)) != parts.negative;

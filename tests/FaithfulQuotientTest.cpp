@@ -128,6 +128,40 @@ TEST(FaithfulQuotient, HardTextsAreCutAsTheReferenceCutsThem) {
   for (const auto& c : cases) ExpectSameCut(c.function, c.x, c.y, c.shown, c.unsnapped);
 }
 
+// Texts and operands whose digits end at and across the edges of limbs, of
+// both signs, and a long divisor with texts of some three hundred decimals.
+TEST(FaithfulQuotient, TextsAtLimbEdgesAreCutAsTheReferenceCutsThem) {
+  const struct {
+    std::string x, y, shown;
+  } cases[] = {
+      {"1", "3", "0.33333333"},
+      {"1", "3", "0.3333333333333333"},
+      {"1", "3", "0.33333332"},
+      {"1000", "7", "142.857142"},
+      {"-1000", "7", "-142.857143"},
+      {"-10", "3", "-3.3333333333333334"},
+      {"10", "-3", "-3.3333333333333336"},
+      {"12345678.9", "0.3", "41152263"},
+      {"12345678.9", "0.3", "41152262.99999999"},
+      {"0.1234567890123456789", "3", "0.04"},
+      {"0.1234567890123456789", "-3", "-0.041152263004115226"},
+      {"2", "3", "-0.6666"},
+      {"-2", "3", "0.6667"},
+      {"-0", "3", "-0.00000000"},
+      {"99999999", "0.00000001", "9999999900000000"},
+  };
+  for (const auto& c : cases) ExpectSameCut(ExactFunction::Quotient, c.x, c.y, c.shown);
+  std::mt19937 random(11);
+  std::string divisor(200, '0');
+  for (char& digit : divisor) digit = static_cast<char>('1' + random() % 9);
+  for (size_t decimals = 300; decimals <= 306; ++decimals) {
+    const mpz_class value = Truncated("1", divisor, decimals);
+    for (int off : {0, 1, 2, -1, -2}) {
+      ExpectSameCut(ExactFunction::Quotient, "1", divisor, Text(value + off, decimals, false));
+    }
+  }
+}
+
 TEST(FaithfulQuotient, EngineTextsOfLongOperandsAreCutAsTheReferenceCutsThem) {
   std::mt19937 random(7);
   std::string dividend(100000, '0');
