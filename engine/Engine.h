@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/AssignChanged.h"
 #include "engine/WorkRegisters.h"
 
 namespace tesselon {

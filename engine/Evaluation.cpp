@@ -9,8 +9,8 @@ bool Engine::PrepareEvaluation() {
   LenA = static_cast<int32_t>(RegA.size());
   LenB = static_cast<int32_t>(RegB.size());
   if (LenA == 0 || LenB == 0) return false;
-  EntryX = RegA;
-  EntryY = RegB;
+  AssignChanged(EntryX, RegA);
+  AssignChanged(EntryY, RegB);
   RefA = &RegA;
   RefB = &RegB;
   SignC = 0;

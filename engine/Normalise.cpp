@@ -21,12 +21,6 @@ int32_t Bounded(const std::string& text, int32_t len) {
   return std::clamp(len, 0, Length(text));
 }
 
-std::string Unblanked(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 // A leading "-" takes every "-" out of the text; the length follows the text
@@ -81,7 +75,10 @@ void Engine::TidyResult() {
       if (point) break;
     }
   }
-  RegC = Unblanked(RegC);
+  // Blanks off both ends in place, so that RegC keeps its room.
+  const size_t last = RegC.find_last_not_of(' ');
+  RegC.erase(last == std::string::npos ? 0 : last + 1);
+  RegC.erase(0, std::min(RegC.find_first_not_of(' '), RegC.size()));
   if (RegC.empty()) RegC = "0";
   LenC = Length(RegC);
   RefC = &RegC;
@@ -218,9 +215,9 @@ void Engine::ShowResult() {
   FracC = PointIndex < LenA ? 1 : 0;
   TidyResult();
   if (SignA == 1) RegC.insert(0, 1, '-');
-  RegA = EntryX;
-  RegB = EntryY;
-  LastResult = RegC;
+  AssignChanged(RegA, EntryX);
+  AssignChanged(RegB, EntryY);
+  AssignChanged(LastResult, RegC);
 }
 
 }  // namespace tesselon

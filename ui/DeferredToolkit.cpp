@@ -1,6 +1,7 @@
 #include "ui/DeferredToolkit.h"
 
 #include <ranges>
+#include <span>
 #include <stdexcept>
 
 namespace tesselon {
@@ -12,7 +13,7 @@ bool DeferredToolkit::openWindow(int clientWidth, int clientHeight, const std::s
 void DeferredToolkit::createFrame(int number, Rect where, const std::string& caption) {
   if (!recording_) return window_.createFrame(number, where, caption);
   calls_.push_back(
-      {.kind = CallKind::CreateFrame, .number = number, .text = caption, .where = where});
+      {.kind = CallKind::CreateFrame, .number = number, .text = keepText(caption), .where = where});
 }
 
 void DeferredToolkit::createEntryField(int number, Rect where, const std::string& text,
@@ -20,7 +21,7 @@ void DeferredToolkit::createEntryField(int number, Rect where, const std::string
   if (!recording_) return window_.createEntryField(number, where, text, readOnly);
   calls_.push_back({.kind = CallKind::CreateEntryField,
                     .number = number,
-                    .text = text,
+                    .text = keepText(text),
                     .where = where,
                     .flag = readOnly});
 }
@@ -30,19 +31,20 @@ void DeferredToolkit::createButton(int number, Rect where, const std::string& la
   if (!recording_) return window_.createButton(number, where, label, style);
   calls_.push_back({.kind = CallKind::CreateButton,
                     .number = number,
-                    .text = label,
+                    .text = keepText(label),
                     .where = where,
                     .style = style});
 }
 
 void DeferredToolkit::createLabel(int number, Rect where, const std::string& text) {
   if (!recording_) return window_.createLabel(number, where, text);
-  calls_.push_back({.kind = CallKind::CreateLabel, .number = number, .text = text, .where = where});
+  calls_.push_back(
+      {.kind = CallKind::CreateLabel, .number = number, .text = keepText(text), .where = where});
 }
 
 void DeferredToolkit::setText(int number, const std::string& text) {
   if (!recording_) return window_.setText(number, text);
-  calls_.push_back({.kind = CallKind::SetText, .number = number, .text = text});
+  calls_.push_back({.kind = CallKind::SetText, .number = number, .text = keepText(text)});
 }
 
 std::string DeferredToolkit::text(int number) const {
@@ -88,17 +90,17 @@ void DeferredToolkit::release() {
 
 void DeferredToolkit::setAccessibleName(int number, const std::string& name) {
   if (!recording_) return window_.setAccessibleName(number, name);
-  calls_.push_back({.kind = CallKind::SetAccessibleName, .number = number, .text = name});
+  calls_.push_back({.kind = CallKind::SetAccessibleName, .number = number, .text = keepText(name)});
 }
 
 void DeferredToolkit::setToolTip(int number, const std::string& text) {
   if (!recording_) return window_.setToolTip(number, text);
-  calls_.push_back({.kind = CallKind::SetToolTip, .number = number, .text = text});
+  calls_.push_back({.kind = CallKind::SetToolTip, .number = number, .text = keepText(text)});
 }
 
 void DeferredToolkit::setShortcut(int number, const std::string& keys) {
   if (!recording_) return window_.setShortcut(number, keys);
-  calls_.push_back({.kind = CallKind::SetShortcut, .number = number, .text = keys});
+  calls_.push_back({.kind = CallKind::SetShortcut, .number = number, .text = keepText(keys)});
 }
 
 void DeferredToolkit::setEnabled(int number, bool enabled) {
@@ -112,7 +114,7 @@ void DeferredToolkit::runWork(const std::function<void()>& work,
 }
 
 void DeferredToolkit::record() {
-  calls_.clear();
+  clearCalls();
   focused_ = window_.focusedControl();
   recording_ = true;
 }
@@ -120,31 +122,50 @@ void DeferredToolkit::record() {
 void DeferredToolkit::replay() {
   recording_ = false;
   try {
-    for (const Call& call : calls_) carryOut(call, window_);
+    for (const Call& call : calls_) carryOut(call);
   } catch (...) {
-    calls_.clear();
+    clearCalls();
     throw;
   }
-  calls_.clear();
+  clearCalls();
 }
 
 void DeferredToolkit::discard() {
   recording_ = false;
+  clearCalls();
+}
+
+size_t DeferredToolkit::keepText(const std::string& text) {
+  if (textsKept_ == texts_.size()) texts_.emplace_back();
+  texts_[textsKept_] = text;
+  return textsKept_++;
+}
+
+// A text far longer than a field usually shows (a long product, X !) is not
+// kept from one key to the next.
+void DeferredToolkit::clearCalls() {
+  constexpr size_t LongText = 64 * 1024;
+  for (std::string& text : std::span(texts_).first(textsKept_)) {
+    if (text.capacity() > LongText) std::string().swap(text);
+  }
+  textsKept_ = 0;
   calls_.clear();
 }
 
-void DeferredToolkit::carryOut(const Call& call, Toolkit& window) {
+void DeferredToolkit::carryOut(const Call& call) {
+  Toolkit& window = window_;
+  const auto text = [&]() -> const std::string& { return texts_[call.text]; };
   switch (call.kind) {
     case CallKind::CreateFrame:
-      return window.createFrame(call.number, call.where, call.text);
+      return window.createFrame(call.number, call.where, text());
     case CallKind::CreateEntryField:
-      return window.createEntryField(call.number, call.where, call.text, call.flag);
+      return window.createEntryField(call.number, call.where, text(), call.flag);
     case CallKind::CreateButton:
-      return window.createButton(call.number, call.where, call.text, call.style);
+      return window.createButton(call.number, call.where, text(), call.style);
     case CallKind::CreateLabel:
-      return window.createLabel(call.number, call.where, call.text);
+      return window.createLabel(call.number, call.where, text());
     case CallKind::SetText:
-      return window.setText(call.number, call.text);
+      return window.setText(call.number, text());
     case CallKind::SetBackground:
       return window.setBackground(call.number, call.colour);
     case CallKind::SetFocus:
@@ -152,11 +173,11 @@ void DeferredToolkit::carryOut(const Call& call, Toolkit& window) {
     case CallKind::MoveCaretToEnd:
       return window.moveCaretToEnd(call.number);
     case CallKind::SetAccessibleName:
-      return window.setAccessibleName(call.number, call.text);
+      return window.setAccessibleName(call.number, text());
     case CallKind::SetToolTip:
-      return window.setToolTip(call.number, call.text);
+      return window.setToolTip(call.number, text());
     case CallKind::SetShortcut:
-      return window.setShortcut(call.number, call.text);
+      return window.setShortcut(call.number, text());
     case CallKind::SetEnabled:
       return window.setEnabled(call.number, call.flag);
   }
@@ -164,7 +185,7 @@ void DeferredToolkit::carryOut(const Call& call, Toolkit& window) {
 
 const std::string& DeferredToolkit::textSetByKey(int number) const {
   for (const Call& call : std::views::reverse(calls_)) {
-    if (call.kind == CallKind::SetText && call.number == number) return call.text;
+    if (call.kind == CallKind::SetText && call.number == number) return texts_[call.text];
   }
   throw std::logic_error("DeferredToolkit: a key read a text it has not shown");
 }

@@ -65,25 +65,34 @@ class DeferredToolkit : public Toolkit {
     SetShortcut,
     SetEnabled,
   };
+  // Trivially copied: the text of a call is kept apart, in texts_.
   struct Call {
     CallKind kind;
     int number;
-    // The caption, text, name, tip or keys of the call.
-    std::string text{};
+    // Index into texts_ of the caption, text, name, tip or keys of the call.
+    size_t text = 0;
     Rect where{};
     Rgb colour{};
     ButtonStyle style = ButtonStyle::Plain;
     // readOnly of a field, enabled of a key.
     bool flag = false;
   };
-  static void carryOut(const Call& call, Toolkit& window);
-  // The text the key has shown in a control, or nullptr when it has not.
+  // Keeps `text` for a call about to be kept; returns its index in texts_.
+  size_t keepText(const std::string& text);
+  void carryOut(const Call& call);
+  // The text the key has shown in a control; std::logic_error when it has
+  // not shown one.
   const std::string& textSetByKey(int number) const;
+  void clearCalls();
 
   Toolkit& window_;
   bool recording_ = false;
   // The kept calls; emptied, not freed, after each key.
   std::vector<Call> calls_;
+  // The texts of the kept calls, texts_[0, textsKept_). They outlive the key
+  // so that the next key copies its texts into the room they had.
+  std::vector<std::string> texts_;
+  size_t textsKept_ = 0;
   int focused_ = NoControl;
 };
 

@@ -16,9 +16,11 @@ int fieldOf(int operand) {
 
 }  // namespace
 
+// Only between keys, when nothing is deferred: the fields are read from the
+// window itself.
 void FrontEnd::readOperands() {
-  tk.copyText(control::OperandX, e.RegA);
-  tk.copyText(control::OperandY, e.RegB);
+  window.copyText(control::OperandX, e.RegA);
+  window.copyText(control::OperandY, e.RegB);
 }
 
 void FrontEnd::followFocus() {

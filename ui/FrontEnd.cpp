@@ -88,8 +88,8 @@ void FrontEnd::runKey(const ControlRow& key) {
 FrontEnd::KeyEnd FrontEnd::pressCaught(const ControlRow& key) {
   try {
     if (operandsAreNumbers(key) && keyFitsInMemory(key.press)) {
-      typedX = e.RegA;
-      typedY = e.RegB;
+      AssignChanged(typedX, e.RegA);
+      AssignChanged(typedY, e.RegB);
       (this->*key.press)(key.number);
     } else {
       Answer(std::string(ErrorText));

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "engine/AssignChanged.h"
+
 namespace tesselon {
 
 bool HeadlessToolkit::openWindow(int, int, const std::string&) {
@@ -52,8 +54,9 @@ std::string HeadlessToolkit::text(int number) const {
   return control(number).text;
 }
 
+// The operands are read back after every event, mostly unchanged.
 void HeadlessToolkit::copyText(int number, std::string& into) const {
-  into = control(number).text;
+  AssignChanged(into, control(number).text);
 }
 
 const std::string& HeadlessToolkit::textOf(int number) const {
