@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "engine/Engine.h"
+#include "engine/TextScan.h"
 
 namespace tesselon {
 
@@ -42,7 +43,7 @@ bool Engine::LargerFirstAtEqualLength() {
 }
 
 void Engine::StripLeadingBlanks() {
-  RegC.erase(0, std::min(RegC.find_first_not_of(' '), RegC.size()));
+  RegC.erase(0, RunLength(RegC, ' '));
 }
 
 void Engine::InsertPointIfFraction() {
@@ -102,7 +103,7 @@ std::string Engine::Cut(std::string_view text, int32_t k) {
 }
 
 std::string Engine::WithoutLeadingBlanks(std::string_view text) {
-  return std::string(text.substr(std::min(text.find_first_not_of(' '), text.size())));
+  return std::string(text.substr(RunLength(text, ' ')));
 }
 
 }  // namespace tesselon

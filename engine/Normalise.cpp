@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "engine/Engine.h"
+#include "engine/TextScan.h"
 
 namespace tesselon {
 
@@ -52,7 +53,7 @@ void Engine::LeadingZeroTidy(std::string& text, size_t count) {
 
 void Engine::TidyOperand(std::string& text, int32_t& len, std::string*& ref) {
   LeadingZeroTidy(text, static_cast<size_t>(std::max(len, 0)));
-  text.erase(0, std::min(text.find_first_not_of(' '), text.size()));
+  text.erase(0, RunLength(text, ' '));
   if (text.empty()) text = "0";
   len = Length(text);
   ref = &text;
@@ -78,7 +79,7 @@ void Engine::TidyResult() {
   // Blanks off both ends in place, so that RegC keeps its room.
   const size_t last = RegC.find_last_not_of(' ');
   RegC.erase(last == std::string::npos ? 0 : last + 1);
-  RegC.erase(0, std::min(RegC.find_first_not_of(' '), RegC.size()));
+  RegC.erase(0, RunLength(RegC, ' '));
   if (RegC.empty()) RegC = "0";
   LenC = Length(RegC);
   RefC = &RegC;
@@ -127,7 +128,7 @@ void Engine::SnapFraction() {
   const size_t run = static_cast<size_t>(std::max(SnapRun, 0)) + 1;
   if (RegC.size() - point - 1 < run) return;
   const char f = RegC[point + 1];
-  if ((f != '0' && f != '9') || RegC.find_first_not_of(f, point + 1) < point + 1 + run) {
+  if ((f != '0' && f != '9') || RunLength(std::string_view(RegC).substr(point + 1), f) < run) {
     return;
   }
   UnsnappedC = RegC;
