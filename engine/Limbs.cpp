@@ -414,19 +414,27 @@ bool AllDigits(std::string_view text) {
 }
 
 void ToDigits(const Limbs& value, char* out, size_t width) {
+  const auto pair = [](char* at, uint32_t twoDigits) {
+    std::memcpy(at, DigitPairs.data() + 2 * twoDigits, 2);
+  };
   size_t pos = width;
-  for (size_t k = 0; pos > 0; ++k) {
-    uint32_t v = k < value.size() ? value[k] : 0;
-    if (pos >= DigitsPerLimb) {
-      // Two digits at a time from the table, the ninth alone.
-      for (int pair = 0; pair < DigitsPerLimb / 2; ++pair, v /= 100) {
-        pos -= 2;
-        std::copy_n(DigitPairs.data() + 2 * (v % 100), 2, out + pos);
-      }
-      out[--pos] = static_cast<char>('0' + v);
-      continue;
-    }
-    for (; pos > 0; v /= 10) out[--pos] = static_cast<char>('0' + v % 10);
+  size_t k = 0;
+  // A whole limb as 1 + 4 + 4 digits: the halves' pairs do not wait on each
+  // other.
+  for (; pos >= DigitsPerLimb; ++k, pos -= DigitsPerLimb) {
+    const uint32_t v = k < value.size() ? value[k] : 0;
+    const uint32_t high = v / 10000;
+    const uint32_t low = v - high * 10000;
+    const uint32_t middle = high % 10000;
+    char* limb = out + pos - DigitsPerLimb;
+    limb[0] = static_cast<char>('0' + high / 10000);
+    pair(limb + 1, middle / 100);
+    pair(limb + 3, middle % 100);
+    pair(limb + 5, low / 100);
+    pair(limb + 7, low % 100);
+  }
+  for (uint32_t v = k < value.size() ? value[k] : 0; pos > 0; v /= 10) {
+    out[--pos] = static_cast<char>('0' + v % 10);
   }
 }
 
