@@ -8,9 +8,6 @@ namespace tesselon::limbs {
 
 namespace {
 
-constexpr std::array<uint32_t, DigitsPerLimb + 1> PowersOfTen = {
-    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
-
 int64_t DigitCount(const Limbs& digits) {
   if (digits.empty()) return 0;
   // The digits of the top limb from its bit length: 1233 / 4096 is just
@@ -44,19 +41,6 @@ void DropZeroFractionLimbs(DecimalValue& value) {
   value.fractionLimbs -= zeros;
 }
 
-// a's digits, read `shift` limbs further up, against b's: -1, 0 or 1.
-int CompareShifted(const Limbs& a, const Limbs& b, size_t shift) {
-  const size_t bTop = b.empty() ? 0 : b.size() + shift;
-  if (a.size() != bTop) return a.size() < bTop ? -1 : 1;
-  for (size_t i = b.size(); i-- > 0;) {
-    if (a[i + shift] != b[i]) return a[i + shift] < b[i] ? -1 : 1;
-  }
-  const bool lowZero =
-      std::all_of(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(std::min(shift, a.size())),
-                  [](uint32_t limb) { return limb == 0; });
-  return lowZero ? 0 : 1;
-}
-
 }  // namespace
 
 bool ParseDecimal(std::string_view text, DecimalValue& value) {
@@ -64,10 +48,7 @@ bool ParseDecimal(std::string_view text, DecimalValue& value) {
   const std::string_view integer = text.substr(0, point);
   const std::string_view fraction =
       point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-  const auto isDigits = [](std::string_view part) {
-    return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
-  };
-  if (integer.size() + fraction.size() == 0 || !isDigits(integer) || !isDigits(fraction)) {
+  if (integer.size() + fraction.size() == 0 || !AllDigits(integer) || !AllDigits(fraction)) {
     return false;
   }
   value.fractionLimbs = static_cast<int64_t>((fraction.size() + DigitsPerLimb - 1) / DigitsPerLimb);
@@ -89,23 +70,16 @@ bool ParseDecimal(std::string_view text, DecimalValue& value) {
 
 namespace {
 
-// value *= factor, for a factor below Base.
-void Scale(Limbs& value, uint64_t factor) {
-  value.push_back(0);
-  MultiplyByLimb(value.data(), value.size() - 1, factor, value.data());
-  if (value.back() == 0) value.pop_back();
-}
-
 // value *= base^exponent, in the largest powers of base below Base and one
 // for the rest.
-void ScaleByPower(Limbs& value, uint64_t base, int64_t exponent) {
-  uint64_t chunk = 1;
+void ScaleByPower(Limbs& value, uint32_t base, int64_t exponent) {
+  uint32_t chunk = 1;
   int64_t chunkExponent = 0;
-  for (; chunk * base < Base; ++chunkExponent) chunk *= base;
-  for (; exponent >= chunkExponent; exponent -= chunkExponent) Scale(value, chunk);
-  uint64_t rest = 1;
+  for (; uint64_t{chunk} * base < Base; ++chunkExponent) chunk *= base;
+  for (; exponent >= chunkExponent; exponent -= chunkExponent) ScaleBy(value, chunk);
+  uint32_t rest = 1;
   for (; exponent > 0; --exponent) rest *= base;
-  if (rest > 1) Scale(value, rest);
+  if (rest > 1) ScaleBy(value, rest);
 }
 
 }  // namespace
@@ -184,8 +158,7 @@ bool CutToChars(DecimalValue& value, int64_t k) {
 
 bool SameValue(const DecimalValue& a, const DecimalValue& b) {
   if (a.fractionLimbs < b.fractionLimbs) return SameValue(b, a);
-  return CompareShifted(a.digits, b.digits,
-                        static_cast<size_t>(a.fractionLimbs - b.fractionLimbs)) == 0;
+  return Compare(a.digits, b.digits, static_cast<size_t>(a.fractionLimbs - b.fractionLimbs)) == 0;
 }
 
 void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& product) {

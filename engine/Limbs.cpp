@@ -444,25 +444,27 @@ void AddTo(Limbs& a, const Limbs& b) {
   Trim(a);
 }
 
+void ScaleBy(Limbs& value, uint32_t factor) {
+  value.push_back(0);
+  MultiplyByLimb(value.data(), value.size() - 1, factor, value.data());
+  if (value.back() == 0) value.pop_back();
+}
+
 void TimesPowerOfTen(Limbs& value, size_t exponent) {
   if (value.empty()) return;
-  static constexpr std::array<uint32_t, DigitsPerLimb> Powers = {
-      1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
-  const uint32_t factor = Powers[exponent % DigitsPerLimb];
-  if (factor > 1) {
-    value.push_back(0);
-    MultiplyByLimb(value.data(), value.size() - 1, factor, value.data());
-    Trim(value);
-  }
+  if (exponent % DigitsPerLimb > 0) ScaleBy(value, PowersOfTen[exponent % DigitsPerLimb]);
   value.insert(value.begin(), exponent / DigitsPerLimb, 0u);
 }
 
-int Compare(const Limbs& a, const Limbs& b) {
-  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-  for (size_t i = a.size(); i-- > 0;) {
-    if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+int Compare(const Limbs& a, const Limbs& b, size_t shift) {
+  const size_t bTop = b.empty() ? 0 : b.size() + shift;
+  if (a.size() != bTop) return a.size() < bTop ? -1 : 1;
+  for (size_t i = b.size(); i-- > 0;) {
+    if (a[i + shift] != b[i]) return a[i + shift] < b[i] ? -1 : 1;
   }
-  return 0;
+  // Equal above: a is the larger where it has digits below b's last.
+  const auto below = a.begin() + static_cast<std::ptrdiff_t>(std::min(shift, a.size()));
+  return std::all_of(a.begin(), below, [](uint32_t limb) { return limb == 0; }) ? 0 : 1;
 }
 
 void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product) {

@@ -2,6 +2,7 @@
 
 #include <gmpxx.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ namespace tesselon::limbs {
 inline constexpr uint32_t Base = 1000000000;
 inline constexpr int DigitsPerLimb = 9;
 using Limbs = std::vector<uint32_t>;
+// 10^0 to 10^9: a limb's digits below a position, or a limb's digit count.
+inline constexpr std::array<uint32_t, DigitsPerLimb + 1> PowersOfTen = {
+    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 
 // Whether every character is a digit, eight at a time.
 bool AllDigits(std::string_view text);
@@ -33,13 +37,15 @@ void ToDigits(const Limbs& value, char* out, size_t width);
 void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product);
 // out[0, n + 1) = a * factor, for a factor below Base; out may be a.
 void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out);
+// value *= factor in place, for a factor below Base.
+void ScaleBy(Limbs& value, uint32_t factor);
 // a += b.
 void AddTo(Limbs& a, const Limbs& b);
 // value *= 10^exponent: whole limbs of zeros below, one pass for the rest.
 void TimesPowerOfTen(Limbs& value, size_t exponent);
-// -1, 0 or 1 as a < b, a == b or a > b, for values without zero limbs at the
-// top.
-int Compare(const Limbs& a, const Limbs& b);
+// -1, 0 or 1 as a < b, a == b or a > b, with b read `shift` limbs further
+// up, for values without zero limbs at the top.
+int Compare(const Limbs& a, const Limbs& b, size_t shift = 0);
 // Removes leading zero limbs (the value 0 becomes an empty vector).
 inline void Trim(Limbs& value) {
   while (!value.empty() && value.back() == 0) value.pop_back();

@@ -81,8 +81,8 @@ bool HasDecimals(std::string_view number) {
 }
 
 // 10^0 to 10^16, each exact in a double.
-constexpr std::array<double, 17> PowersOfTen = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7, 1e8,
-                                                1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
+constexpr std::array<double, 17> DoublePowersOfTen = {
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
 
 // The value of a number text to double precision, from its first
 // significant digits and its decimal exponent; none for zero.
@@ -99,7 +99,7 @@ std::optional<double> Approximately(std::string_view number, int64_t& exponent) 
       ++count;
     }
   }
-  return static_cast<double>(leading) / PowersOfTen[static_cast<size_t>(count - 1)];
+  return static_cast<double>(leading) / DoublePowersOfTen[static_cast<size_t>(count - 1)];
 }
 
 // The iteration relies on 2y >= x y^2 and on squares that fit the working
@@ -113,7 +113,7 @@ bool IsReciprocalOf(std::string_view y, std::string_view x) {
   // Mantissas lie in [1, 10), so a product near one has ex + ey of -2
   // (9.99... times 9.99...), -1 or 0.
   if (!mx || !my || ex + ey < -2 || ex + ey > 0) return false;
-  const double product = *mx * *my / PowersOfTen[static_cast<size_t>(-(ex + ey))];
+  const double product = *mx * *my / DoublePowersOfTen[static_cast<size_t>(-(ex + ey))];
   return product > 0.5 && product < 2;
 }
 

@@ -81,17 +81,13 @@ struct NumberParts {
   std::string_view fraction{};
 };
 
-bool IsDigits(std::string_view text) {
-  return limbs::AllDigits(text);
-}
-
 bool SplitNumber(std::string_view text, NumberParts& parts) {
   parts.negative = text.starts_with('-');
   if (parts.negative) text.remove_prefix(1);
   const size_t point = text.find('.');
   parts.whole = text.substr(0, point);
   parts.fraction = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-  return !parts.whole.empty() && IsDigits(parts.whole) && IsDigits(parts.fraction);
+  return !parts.whole.empty() && limbs::AllDigits(parts.whole) && limbs::AllDigits(parts.fraction);
 }
 
 bool AllZeros(const NumberParts& parts) {
