@@ -167,6 +167,53 @@ void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& pro
   product.fractionLimbs = a.fractionLimbs + b.fractionLimbs;
 }
 
+namespace {
+
+// Whether adding less than one unit of limb `from` to q leaves its cut to k
+// characters as it is: the carry such an addition may pass up stops below
+// the digits the cut keeps.
+bool CutHoldsAbove(const DecimalValue& q, size_t from, int64_t k) {
+  const int64_t integer = IntegerChars(q);
+  const int64_t kept = std::max<int64_t>(k - integer - 1, 0);
+  if (k < integer || kept >= Decimals(q)) return false;
+  const int64_t keptLimbs = (kept + DigitsPerLimb - 1) / DigitsPerLimb;
+  const auto cutLimb = static_cast<size_t>(q.fractionLimbs - keptLimbs);
+  const auto limb = [&q](size_t i) { return i < q.digits.size() ? q.digits[i] : 0u; };
+  size_t i = from;
+  while (i < cutLimb && limb(i) == Base - 1) ++i;
+  if (i < cutLimb) return true;
+  // The carry reaches the limb the cut clears in part.
+  const uint32_t below = PowersOfTen[static_cast<size_t>(keptLimbs * DigitsPerLimb - kept)];
+  return i == cutLimb && limb(i) % below != below - 1;
+}
+
+}  // namespace
+
+bool CutSquareTimes(const DecimalValue& x, const DecimalValue& y, int64_t k, DecimalValue& q) {
+  const size_t n = y.digits.size();
+  const int64_t yDecimals = TidyDecimals(y);
+  if (n > ShortSquareLimbs || IntegerChars(y) + (yDecimals > 0 ? 1 + yDecimals : 0) > k) {
+    return false;
+  }
+  // x y is near 1, so q has about y's integer part and the cut keeps about
+  // `keptLimbs` of its fraction limbs. The columns left out pass less than
+  // Base^2 up into the square, less than a unit of limb `reach` into q; one
+  // guard limb lies between that and the cut.
+  constexpr int64_t GuardLimbs = 1;
+  constexpr int64_t FewestLeftOut = 2;
+  const int64_t keptLimbs =
+      std::max<int64_t>(k - IntegerChars(y) - 1 + DigitsPerLimb - 1, 0) / DigitsPerLimb;
+  const auto reach = static_cast<int64_t>(x.digits.size()) + 2;
+  const int64_t first = std::min(
+      x.fractionLimbs + 2 * y.fractionLimbs - keptLimbs - reach - GuardLimbs, 2 * y.fractionLimbs);
+  if (first < FewestLeftOut || first >= static_cast<int64_t>(2 * n)) return false;
+  thread_local DecimalValue high;
+  SquareHighColumns(y.digits, static_cast<size_t>(first), high.digits);
+  high.fractionLimbs = 2 * y.fractionLimbs - first;
+  ProductInto(x, high, q);
+  return CutHoldsAbove(q, static_cast<size_t>(reach), k) && CutToChars(q, k);
+}
+
 bool TwiceLessInto(const DecimalValue& y, const DecimalValue& q, DecimalValue& d) {
   d.fractionLimbs = std::max(y.fractionLimbs, q.fractionLimbs);
   const auto shiftY = static_cast<size_t>(d.fractionLimbs - y.fractionLimbs);

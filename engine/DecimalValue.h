@@ -43,6 +43,12 @@ bool SameValue(const DecimalValue& a, const DecimalValue& b);
 // The results go into values whose storage is reused from step to step; a
 // result is none of the operands.
 void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& product);
+// q = x y^2 cut to k characters, from only the columns of the square that
+// can reach the characters kept. False, with q of no use, where a carry from
+// the columns left out could reach them, where too few would be left out to
+// pay, or where y's tidy text has more than k characters (its square would
+// first be cut to 2k).
+bool CutSquareTimes(const DecimalValue& x, const DecimalValue& y, int64_t k, DecimalValue& q);
 // d = 2y - q; false, with d of no use, where q > 2y.
 bool TwiceLessInto(const DecimalValue& y, const DecimalValue& q, DecimalValue& d);
 

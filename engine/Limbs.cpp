@@ -109,33 +109,39 @@ void MultiplyRows(const uint32_t* a, size_t na, const uint32_t* b, size_t nb, ui
   CarryColumns(s, na + nb, out);
 }
 
-// out[0, 2n) = a * a for n <= ShortColumn: each product of two different
-// limbs taken once, two rows at a time (row i + 1 meets column i + j one
-// step behind row i), then doubled, with the squares of the limbs and the
-// carries, in one pass.
-void SquareRows(const uint32_t* a, size_t n, uint32_t* out) {
-  ColumnSums sums(2 * n);
+// out[0, 2n - first) = the columns from `first` on of a * a, for n <=
+// ShortColumn: each product of two different limbs taken once, two rows at a
+// time (row i + 1 meets column i + j one step behind row i), then doubled,
+// with the squares of the limbs and the carries, in one pass. No carry comes
+// from the columns below `first`.
+void SquareRows(const uint32_t* a, size_t n, size_t first, uint32_t* out) {
+  ColumnSums sums(2 * n - first);
+  // The sum of column k is s[k - first].
   uint64_t* s = sums.data();
   for (size_t i = 0; i + 1 < n; i += 2) {
-    const uint64_t first = a[i];
-    const uint64_t second = a[i + 1];
-    s[2 * i + 1] += first * second;
-    uint64_t behind = 0;
-    for (size_t j = i + 2; j < n; ++j) {
+    const uint64_t low = a[i];
+    const uint64_t high = a[i + 1];
+    if (2 * i + 1 >= first) s[2 * i + 1 - first] += low * high;
+    // Row i meets column i + j from j = `from` on, and so does row i + 1.
+    const size_t from = std::max(i + 2, first > i ? first - i : 0);
+    uint64_t behind = from > i + 2 && from <= n ? a[from - 1] : 0;
+    for (size_t j = from; j < n; ++j) {
       const uint64_t limb = a[j];
-      s[i + j] += first * limb + second * behind;
+      s[i + j - first] += low * limb + high * behind;
       behind = limb;
     }
-    s[i + n] += second * behind;
+    if (i + n >= first) s[i + n - first] += high * behind;
   }
   uint64_t carry = 0;
-  for (size_t i = 0; i < n; ++i) {
-    uint64_t column = 2 * s[2 * i] + static_cast<uint64_t>(a[i]) * a[i] + carry;
+  const auto carryColumn = [&](size_t k, uint64_t square) {
+    uint64_t column = 2 * s[k - first] + square + carry;
     carry = CarryOut(column);
-    out[2 * i] = static_cast<uint32_t>(column);
-    column = 2 * s[2 * i + 1] + carry;
-    carry = CarryOut(column);
-    out[2 * i + 1] = static_cast<uint32_t>(column);
+    out[k - first] = static_cast<uint32_t>(column);
+  };
+  if (first % 2 == 1) carryColumn(first, 0);
+  for (size_t i = (first + 1) / 2; i < n; ++i) {
+    carryColumn(2 * i, static_cast<uint64_t>(a[i]) * a[i]);
+    carryColumn(2 * i + 1, 0);
   }
   ASSERT(carry == 0);
 }
@@ -175,6 +181,16 @@ void SquareColumns(const uint32_t* a, size_t n, uint32_t* out) {
 }
 
 }  // namespace
+
+static_assert(ShortSquareLimbs <= ShortColumn, "the columns of a short square fit 64 bits");
+
+void SquareHighColumns(const Limbs& value, size_t first, Limbs& high) {
+  const size_t n = value.size();
+  ASSERT(n <= ShortSquareLimbs && first < 2 * n);
+  high.resize(2 * n - first);
+  SquareRows(value.data(), n, first, high.data());
+  Trim(high);
+}
 
 void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out) {
   uint64_t carry = 0;
@@ -234,7 +250,7 @@ void MultiplyBasecase(const uint32_t* a, size_t na, const uint32_t* b, size_t nb
 
 void SquareBasecase(const uint32_t* a, size_t n, uint32_t* out) {
   if (n <= ShortColumn) {
-    SquareRows(a, n, out);
+    SquareRows(a, n, 0, out);
   } else {
     SquareColumns(a, n, out);
   }

@@ -35,6 +35,12 @@ void ToDigits(const Limbs& value, char* out, size_t width);
 // twenty-five thousand digits of the shorter operand. It has no zero limbs at
 // the top beyond those of the operands' significant lengths.
 void MultiplyTo(const Limbs& a, const Limbs& b, Limbs& product);
+// The columns from `first` on of value * value, for a value of at most
+// ShortSquareLimbs limbs, each carried into the next but with no carry from
+// the columns below: below value^2 / Base^first by less than Base^2 (the
+// columns below sum to less than first Base^(first+1)).
+inline constexpr size_t ShortSquareLimbs = 18;
+void SquareHighColumns(const Limbs& value, size_t first, Limbs& high);
 // out[0, n + 1) = a * factor, for a factor below Base; out may be a.
 void MultiplyByLimb(const uint32_t* a, size_t n, uint64_t factor, uint32_t* out);
 // value *= factor in place, for a factor below Base.

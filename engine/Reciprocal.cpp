@@ -17,7 +17,7 @@ namespace {
 // Position of the first significant digit relative to the point: 0 for
 // 1 <= x < 10, 2 for 123.4, -3 for 0.00123; none for a text without one.
 std::optional<int64_t> DecimalExponent(std::string_view number) {
-  const size_t first = number.find_first_of("123456789");
+  const size_t first = FirstSignificant(number);
   if (first == std::string_view::npos) return std::nullopt;
   const size_t point = std::min(number.find('.'), number.size());
   if (first < point) return static_cast<int64_t>(point - first) - 1;
@@ -93,7 +93,7 @@ std::optional<double> Approximately(std::string_view number, int64_t& exponent) 
   // The first 17 significant digits as a whole number, then scaled to [1, 10).
   uint64_t leading = 0;
   int count = 0;
-  for (size_t i = number.find_first_of("123456789"); i < number.size() && count < 17; ++i) {
+  for (size_t i = FirstSignificant(number); i < number.size() && count < 17; ++i) {
     if (number[i] >= '0' && number[i] <= '9') {
       leading = leading * 10 + static_cast<uint64_t>(number[i] - '0');
       ++count;
@@ -235,12 +235,17 @@ int32_t Engine::NewtonStepsFrom(const std::string& x, limbs::DecimalValue& y,
   int32_t step = 0;
   for (; step < NewtonSteps && !limbs::IsZero(y); ++step) {
     CheckCancelled();
-    limbs::ProductInto(y, y, square);
-    if (!limbs::CutToChars(square, 2 * p)) break;
-    limbs::ProductInto(divisor, square, q);
-    const int64_t qInteger = limbs::IntegerChars(q);
-    const bool qFraction = limbs::TidyDecimals(q) > 0 && p - qInteger - 1 > 0;
-    if (!limbs::CutToChars(q, p) || qInteger > limbs::IntegerChars(y) + 1) break;
+    // Whether q has a fraction before its cut matters only to a y whose text
+    // has none.
+    bool qFraction = false;
+    if (!yTextHasDecimals || !limbs::CutSquareTimes(divisor, y, p, q)) {
+      limbs::ProductInto(y, y, square);
+      if (!limbs::CutToChars(square, 2 * p)) break;
+      limbs::ProductInto(divisor, square, q);
+      qFraction = limbs::TidyDecimals(q) > 0 && p - limbs::IntegerChars(q) - 1 > 0;
+      if (!limbs::CutToChars(q, p)) break;
+    }
+    if (limbs::IntegerChars(q) > limbs::IntegerChars(y) + 1) break;
     if (!limbs::TwiceLessInto(y, q, d)) break;
     trailingPoint = !yTextHasDecimals && !qFraction;
     // A step is a function of y's value and of whether y's text has

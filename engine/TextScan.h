@@ -21,4 +21,14 @@ inline size_t RunLength(std::string_view text, char c) {
   return i;
 }
 
+// The position of the first digit 1 to 9 in `text`, npos where there is
+// none. One comparison a character where a search for any of nine
+// characters would scan the set at each.
+inline size_t FirstSignificant(std::string_view text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<unsigned char>(text[i] - '1') < 9) return i;
+  }
+  return std::string_view::npos;
+}
+
 }  // namespace tesselon

@@ -8,6 +8,7 @@
 
 #include "engine/Cancellation.h"
 #include "engine/Limbs.h"
+#include "engine/TextScan.h"
 
 namespace tesselon {
 
@@ -165,7 +166,7 @@ std::optional<std::string> CutPowerOf(std::string_view x, const FractionExponent
     text.resize(text.find_last_not_of('0') + 1);
     if (text.back() == '.') text.pop_back();
   }
-  if (text.find_first_of("123456789") == std::string::npos) return std::nullopt;
+  if (FirstSignificant(text) == std::string::npos) return std::nullopt;
   return text;
 }
 

@@ -12,6 +12,7 @@
 #include "engine/Assert.h"
 #include "engine/Engine.h"
 #include "engine/Limbs.h"
+#include "engine/TextScan.h"
 
 namespace tesselon {
 
@@ -137,7 +138,7 @@ void ReadLimbs(std::string_view whole, std::string_view fraction, size_t zeros,
 std::string LeadingDigits(std::string_view text, size_t digits) {
   std::string out = text.starts_with('-') ? "-" : "";
   const size_t point = std::min(text.find('.'), text.size());
-  const size_t first = text.find_first_of("123456789");
+  const size_t first = FirstSignificant(text);
   if (first == std::string_view::npos) return "0";
   std::string significant;
   for (size_t i = first; i < text.size() && significant.size() < digits; ++i) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/Cancellation.h"
+#include "engine/TextScan.h"
 #include "functions/ConstantTables.h"
 #include "functions/MathEngine.h"
 #include "functions/TrigSteps.h"
@@ -23,7 +24,7 @@ int32_t DecimalExponentOf(MathEngine& e) {
     e.FindPoint();
     return e.PointIndex - 1;
   }
-  const size_t first = e.RegA.find_first_of("123456789");
+  const size_t first = FirstSignificant(e.RegA);
   return 1 - static_cast<int32_t>(first == std::string::npos ? e.RegA.size() : first);
 }
 
@@ -116,7 +117,7 @@ void SumSeries(MathEngine& e) {
     e.MultiplyOperands();
     e.TidyResult();
     const std::string term = Engine::Cut(e.RegC, e.VerifiedLen);
-    if (term.find_first_of("123456789") == std::string::npos) break;
+    if (FirstSignificant(term) == std::string::npos) break;
     e.OpCode = opcode::Add;
     e.LoadA(Engine::Cut(e.SeriesSum, e.VerifiedLen));
     e.LoadB(term);

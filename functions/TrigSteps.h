@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "engine/Engine.h"
+#include "engine/TextScan.h"
 #include "functions/ConstantTables.h"
 #include "functions/MathEngine.h"
 
@@ -34,7 +35,7 @@ inline std::string ReciprocalFactorial(int32_t n, int32_t precision) {
 // `whenNone` when it has none. The last term of a series read this way
 // bounds the characters its sum can vouch for.
 inline int32_t LeadingInsignificant(std::string_view digits, int32_t whenNone) {
-  const size_t first = digits.find_first_of("123456789");
+  const size_t first = FirstSignificant(digits);
   return first == std::string_view::npos ? whenNone : static_cast<int32_t>(first);
 }
 
