@@ -1,5 +1,6 @@
 // A double's exact value on limbs must be the value of the text the double
-// is written as with that many decimals, wherever it claims to be exact.
+// is written as with that many decimals, wherever it claims to be exact; a
+// step's product from part of a square must be the cut of the whole one.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -54,6 +55,40 @@ TEST(ExactDouble, IsTheValueOfTheDoublesFixedText) {
     std::string text;
     TidyTextInto(value, text);
     EXPECT_EQ(text, TidyFixed(c.number, c.decimals)) << c.number << " " << c.decimals;
+  }
+}
+
+// Where the partial square answers, its cut is that of the whole product;
+// it refuses where the carry of the columns left out could reach the cut.
+TEST(CutSquareTimes, IsTheCutOfTheWholeProductOrRefuses) {
+  struct Case {
+    const char* x;
+    const char* y;
+    int64_t k;
+    bool answers;
+  };
+  const Case cases[] = {
+      {"3", "0.333333333333333333333333333333333333333333333333", 50, true},
+      {"7", "0.142857142857142857142857142857142857142857142857", 50, true},
+      {"3.1415926535897932384626433832795", "0.31830988618379067153776752674502872406891929148", 50,
+       true},
+      {"1", "0.9999999999999999999999999999999999999999999999", 50, false},
+      {"3", "0.5099999999999999999999999999999999999999999999", 50, false},
+      {"3", "0.33", 50, false},
+  };
+  for (const auto& c : cases) {
+    DecimalValue x;
+    DecimalValue y;
+    ASSERT_TRUE(ParseDecimal(c.x, x) && ParseDecimal(c.y, y));
+    DecimalValue partial;
+    ASSERT_EQ(CutSquareTimes(x, y, c.k, partial), c.answers) << c.x << " " << c.y;
+    if (!c.answers) continue;
+    DecimalValue square;
+    DecimalValue whole;
+    ProductInto(y, y, square);
+    ProductInto(x, square, whole);
+    ASSERT_TRUE(CutToChars(whole, c.k));
+    EXPECT_TRUE(SameValue(partial, whole)) << c.x << " " << c.y;
   }
 }
 
