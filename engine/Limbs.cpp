@@ -402,6 +402,20 @@ constexpr std::array<char, 200> DigitPairs = [] {
   return pairs;
 }();
 
+// The nine characters of a limb without a division: the limb over 10^8 in
+// fixed point with 32 bits below the point has the first digit above it, and
+// each multiplication of what is below the point by 100 lifts the next pair
+// above it. The constant (2^58 / 10^8 rounded up) and the 4 added to the
+// scaled value make every limb come out exactly.
+void WriteLimb(uint32_t limb, char* out) {
+  uint64_t fixed = ((limb * uint64_t{2882303762}) >> 26) + 4;
+  out[0] = static_cast<char>('0' + (fixed >> 32));
+  for (int i = 1; i < DigitsPerLimb; i += 2) {
+    fixed = static_cast<uint32_t>(fixed) * uint64_t{100};
+    std::memcpy(out + i, DigitPairs.data() + 2 * (fixed >> 32), 2);
+  }
+}
+
 }  // namespace
 
 void FromDigitsInto(std::string_view digits, Limbs& value) {
@@ -430,28 +444,20 @@ bool AllDigits(std::string_view text) {
 }
 
 void ToDigits(const Limbs& value, char* out, size_t width) {
-  const auto pair = [](char* at, uint32_t twoDigits) {
-    std::memcpy(at, DigitPairs.data() + 2 * twoDigits, 2);
-  };
+  // The limbs are read through a local pointer: the characters written could
+  // otherwise alias the vector's own pointers.
+  const uint32_t* limbs = value.data();
+  const size_t count = value.size();
   size_t pos = width;
   size_t k = 0;
-  // A whole limb as 1 + 4 + 4 digits: the halves' pairs do not wait on each
-  // other.
-  for (; pos >= DigitsPerLimb; ++k, pos -= DigitsPerLimb) {
-    const uint32_t v = k < value.size() ? value[k] : 0;
-    const uint32_t high = v / 10000;
-    const uint32_t low = v - high * 10000;
-    const uint32_t middle = high % 10000;
-    char* limb = out + pos - DigitsPerLimb;
-    limb[0] = static_cast<char>('0' + high / 10000);
-    pair(limb + 1, middle / 100);
-    pair(limb + 3, middle % 100);
-    pair(limb + 5, low / 100);
-    pair(limb + 7, low % 100);
+  for (; k < count && pos >= DigitsPerLimb; ++k, pos -= DigitsPerLimb) {
+    WriteLimb(limbs[k], out + pos - DigitsPerLimb);
   }
-  for (uint32_t v = k < value.size() ? value[k] : 0; pos > 0; v /= 10) {
-    out[--pos] = static_cast<char>('0' + v % 10);
+  if (k == count) {
+    std::fill(out, out + pos, '0');
+    return;
   }
+  for (uint32_t v = limbs[k]; pos > 0; v /= 10) out[--pos] = static_cast<char>('0' + v % 10);
 }
 
 void AddTo(Limbs& a, const Limbs& b) {
