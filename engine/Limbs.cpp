@@ -364,13 +364,13 @@ uint64_t EightCharacters(const char* text) {
   return word;
 }
 
-// Every byte's high half is 3 ('0' is 0x30), and adding 6 keeps it 3
-// (nothing beyond '9' = 0x39); where all high halves are 3 no byte carries
-// into the next.
+// No byte has its top bit set of itself, after adding 0x46 (nothing beyond
+// '9' = 0x39) or after subtracting '0' (nothing below it). A carry or borrow
+// crosses into the next byte only from a byte that is no digit, and the
+// lowest such byte shows its top bit, so no word of other characters passes.
 bool EightDigits(uint64_t word) {
-  constexpr uint64_t Zeros = 0x3030303030303030u;
-  constexpr uint64_t High = 0xF0F0F0F0F0F0F0F0u;
-  return (word & High) == Zeros && ((word + 0x0606060606060606u) & High) == Zeros;
+  constexpr uint64_t TopBits = 0x8080808080808080u;
+  return ((word | (word + 0x4646464646464646u) | (word - 0x3030303030303030u)) & TopBits) == 0;
 }
 
 // The value of nine digit characters; eight of them are read as one word
@@ -420,18 +420,16 @@ void WriteLimb(uint32_t limb, char* out) {
 
 void FromDigitsInto(std::string_view digits, Limbs& value) {
   value.resize((digits.size() + DigitsPerLimb - 1) / DigitsPerLimb);
+  uint32_t* limb = value.data();
   size_t end = digits.size();
-  for (uint32_t& limb : value) {
-    if (end >= DigitsPerLimb) {
-      limb = NineDigits(digits.data() + end - DigitsPerLimb);
-      end -= DigitsPerLimb;
-      continue;
-    }
-    uint32_t v = 0;
-    for (size_t i = 0; i < end; ++i) v = v * 10 + DigitValue(digits[i]);
-    limb = v;
-    end = 0;
+  for (; end >= DigitsPerLimb; end -= DigitsPerLimb) {
+    *limb++ = NineDigits(digits.data() + end - DigitsPerLimb);
   }
+  if (end == 0) return;
+  // The leading digits short of a whole limb.
+  uint32_t top = 0;
+  for (char c : digits.substr(0, end)) top = top * 10 + DigitValue(c);
+  *limb = top;
 }
 
 bool AllDigits(std::string_view text) {
