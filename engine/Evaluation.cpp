@@ -145,7 +145,9 @@ void Engine::EvaluateDivision() {
   CheckMode = CheckAndCut;
   Reciprocal();
   LoadA(HoldX);
-  LoadB(RegC);
+  // The reciprocal's text moves on as operand B; the product below rewrites
+  // RegC.
+  LoadB(std::move(RegC));
   SplitSigns();
   RemovePoints();
   LongerFirst();

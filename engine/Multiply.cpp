@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "engine/Assert.h"
 #include "engine/Engine.h"
 #include "engine/Limbs.h"
 
@@ -16,7 +17,11 @@ void Engine::MultiplyDigits() {
   // longer B widens the layout rather than writing outside it.
   const int32_t width = std::max(LenA, LenB - 1);
   LenC = 2 * width;
-  std::string product(static_cast<size_t>(LenC) + 1, ' ');
+  // The layout is written straight into RegC, whose room serves from one
+  // product to the next; the operands are never RegC.
+  ASSERT(RefA != &RegC && RefB != &RegC);
+  std::string& product = RegC;
+  product.assign(static_cast<size_t>(LenC) + 1, ' ');
   if (LenA > 0 && LenB > 0) {
     const auto digitsOf = [](const std::string* text, int32_t len) {
       return std::string_view(*text).substr(0, static_cast<size_t>(len));
@@ -27,7 +32,6 @@ void Engine::MultiplyDigits() {
                          digits);
     if (product[first] == '0') product[first] = ' ';
   }
-  RegC = std::move(product);
   RefC = &RegC;
 }
 

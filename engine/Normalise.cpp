@@ -148,10 +148,10 @@ void Engine::SnapFraction() {
 }
 
 void Engine::SnapUnlessZero() {
-  const std::string unsnapped = RegC;
   SnapFraction();
   if (RegC == "0") {
-    RegC = unsnapped;
+    // A snap leaves the text it replaced in UnsnappedC.
+    if (!UnsnappedC.empty()) RegC = UnsnappedC;
     LenC = Length(RegC);
   }
 }
@@ -208,7 +208,8 @@ void Engine::FindPoint() {
 }
 
 void Engine::ShowResult() {
-  LoadA(RegC);
+  // A copy rather than LoadA, so that RegA keeps its room from key to key.
+  RegA = RegC;
   SplitSigns();
   LenA = static_cast<int32_t>(RegA.size());
   RefA = &RegA;
