@@ -103,6 +103,23 @@ TEST(MultiplyDigits, AllNinesCarryThroughEveryLimb) {
   }
 }
 
+// A character that is not a digit counts as 0, in a whole limb as in the
+// leading digits: blanks, the characters just outside '0' to '9' and bytes of
+// UTF-8 sequences.
+TEST(MultiplyDigits, OtherCharactersCountAsZero) {
+  const std::string digits = "98765432109876543210987";
+  const std::string b = "123456789012345678901";
+  for (const char other : {' ', '/', ':', '.', '-', '\xc3', '\xbc'}) {
+    for (size_t at = 0; at < digits.size(); ++at) {
+      std::string a = digits;
+      a[at] = '0';
+      const std::string expected = Multiply(a, b);
+      a[at] = other;
+      ASSERT_EQ(Multiply(a, b), expected) << "'" << other << "' at " << at;
+    }
+  }
+}
+
 // (10^n - 1)(10^m - 1) = 10^(n+m) - 10^n - 10^m + 1, n >= m >= 1, with
 // `zeros` leading zeros of A, in the layout of MultiplyDigits: LenA + LenB
 // digits right-aligned in 2 LenA + 1 characters, the top one a space when 0.
