@@ -214,6 +214,33 @@ bool CutSquareTimes(const DecimalValue& x, const DecimalValue& y, int64_t k, Dec
   return CutHoldsAbove(q, static_cast<size_t>(reach), k) && CutToChars(q, k);
 }
 
+bool CutSquareTimesIsY(const DecimalValue& x, const DecimalValue& y, int64_t k) {
+  const int64_t decimals = TidyDecimals(y);
+  const int64_t integer = IntegerChars(y);
+  if (decimals == 0 || integer + 1 + decimals > k) return false;
+  // x y^2 = y (x y). Below x y = 1 it is below y, and so is its cut; from
+  // x y = 1 + e on it lies in [y, y + y e], and the cut keeps the
+  // k - integer - 1 decimals y is written with: it is y exactly where y e
+  // stays below a unit of the last of them.
+  thread_local DecimalValue product;
+  thread_local DecimalValue excess;
+  ProductInto(x, y, product);
+  const auto units = static_cast<size_t>(product.fractionLimbs);
+  if (product.digits.size() != units + 1 || product.digits[units] != 1) return false;
+  excess.digits.assign(product.digits.begin(),
+                       product.digits.begin() + static_cast<std::ptrdiff_t>(units));
+  Trim(excess.digits);
+  excess.fractionLimbs = product.fractionLimbs;
+  // y e below 10^-kept: the digits of y e as a whole number, which the
+  // digits of y and e bound within one, fit below the kept decimals.
+  const int64_t room = Decimals(y) + Decimals(excess) - (k - integer - 1);
+  const int64_t most = DigitCount(y.digits) + DigitCount(excess.digits);
+  if (excess.digits.empty() || most <= room) return true;
+  if (most - 1 > room) return false;
+  ProductInto(y, excess, product);
+  return DigitCount(product.digits) <= room;
+}
+
 bool TwiceLessInto(const DecimalValue& y, const DecimalValue& q, DecimalValue& d) {
   d.fractionLimbs = std::max(y.fractionLimbs, q.fractionLimbs);
   const auto shiftY = static_cast<size_t>(d.fractionLimbs - y.fractionLimbs);

@@ -49,6 +49,10 @@ void ProductInto(const DecimalValue& a, const DecimalValue& b, DecimalValue& pro
 // pay, or where y's tidy text has more than k characters (its square would
 // first be cut to 2k).
 bool CutSquareTimes(const DecimalValue& x, const DecimalValue& y, int64_t k, DecimalValue& q);
+// Whether x y^2 cut to k characters is y itself, for a y whose tidy text
+// has decimals and at most k characters; false for any other y. It costs
+// the product x y where the cut of x y^2 costs a square and a longer one.
+bool CutSquareTimesIsY(const DecimalValue& x, const DecimalValue& y, int64_t k);
 // d = 2y - q; false, with d of no use, where q > 2y.
 bool TwiceLessInto(const DecimalValue& y, const DecimalValue& q, DecimalValue& d);
 

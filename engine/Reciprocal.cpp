@@ -67,6 +67,8 @@ std::optional<double> DoubleReciprocal(std::string_view x) {
 // The iteration starts from the double quotient written with the working
 // length's decimals, never more than these.
 constexpr int32_t MostStartDecimals = 512;
+// Significant digits a double quotient gets right.
+constexpr int64_t DoubleDigits = 15;
 
 std::string StartText(double reciprocal, int32_t decimals) {
   std::array<char, 1200> text{};
@@ -232,9 +234,21 @@ int32_t Engine::NewtonStepsFrom(const std::string& x, limbs::DecimalValue& y,
   if (!limbs::ParseDecimal(x, divisor)) return 0;
   const int64_t p = Precision;
   bool trailingPoint = false;
+  // A double start holds some fifteen significant digits and every step
+  // doubles them: from the step after the one that reached the working
+  // length on, a step may give y back, and a cheaper test than the step
+  // tells.
+  int64_t trueDigits = DoubleDigits;
   int32_t step = 0;
-  for (; step < NewtonSteps && !limbs::IsZero(y); ++step) {
+  for (; step < NewtonSteps && !limbs::IsZero(y); ++step, trueDigits *= 2) {
     CheckCancelled();
+    // A step that would give y back ends the steps as it would once taken.
+    if (step > 0 && trueDigits >= p && yTextHasDecimals &&
+        limbs::CutSquareTimesIsY(divisor, y, p)) {
+      trailingPoint = false;
+      step = NewtonSteps;
+      break;
+    }
     // Whether q has a fraction before its cut matters only to a y whose text
     // has none.
     bool qFraction = false;

@@ -92,5 +92,31 @@ TEST(CutSquareTimes, IsTheCutOfTheWholeProductOrRefuses) {
   }
 }
 
+// x y^2 cut to k characters is y itself exactly where the test says so: on
+// either side of x y = 1, and on either side of the last kept decimal.
+TEST(CutSquareTimesIsY, TellsWhetherTheStepGivesYBack) {
+  struct Case {
+    const char* x;
+    const char* y;
+    int64_t k;
+    bool givesBack;
+  };
+  const Case cases[] = {
+      {"3", "0.3333333333", 12, false},    // x y below one
+      {"3", "0.3333333334", 12, true},     // y e = 6.7e-11, below a unit of 1e-10
+      {"3", "0.3333333335", 12, false},    // y e = 1.7e-10
+      {"7", "0.142857142858", 14, true},   // 7 y = 1 + 6e-12
+      {"0.5", "2.0000000001", 12, false},  // x y = 1 + 5e-11, y e = 1e-10
+      {"4", "0.25", 12, true},             // x y = 1 exactly
+      {"3", "0.3333333334", 11, false},    // y has more than k characters
+  };
+  for (const auto& c : cases) {
+    DecimalValue x;
+    DecimalValue y;
+    ASSERT_TRUE(ParseDecimal(c.x, x) && ParseDecimal(c.y, y));
+    EXPECT_EQ(CutSquareTimesIsY(x, y, c.k), c.givesBack) << c.x << " " << c.y << " " << c.k;
+  }
+}
+
 }  // namespace
 }  // namespace tesselon::limbs
