@@ -58,16 +58,18 @@ TEST(ExactDouble, IsTheValueOfTheDoublesFixedText) {
   }
 }
 
+// x, y and k of a Newton step, and what the step's shortcut should answer.
+struct StepCase {
+  const char* x;
+  const char* y;
+  int64_t k;
+  bool expected;
+};
+
 // Where the partial square answers, its cut is that of the whole product;
 // it refuses where the carry of the columns left out could reach the cut.
 TEST(CutSquareTimes, IsTheCutOfTheWholeProductOrRefuses) {
-  struct Case {
-    const char* x;
-    const char* y;
-    int64_t k;
-    bool answers;
-  };
-  const Case cases[] = {
+  const StepCase cases[] = {
       {"3", "0.333333333333333333333333333333333333333333333333", 50, true},
       {"7", "0.142857142857142857142857142857142857142857142857", 50, true},
       {"3.1415926535897932384626433832795", "0.31830988618379067153776752674502872406891929148", 50,
@@ -81,8 +83,8 @@ TEST(CutSquareTimes, IsTheCutOfTheWholeProductOrRefuses) {
     DecimalValue y;
     ASSERT_TRUE(ParseDecimal(c.x, x) && ParseDecimal(c.y, y));
     DecimalValue partial;
-    ASSERT_EQ(CutSquareTimes(x, y, c.k, partial), c.answers) << c.x << " " << c.y;
-    if (!c.answers) continue;
+    ASSERT_EQ(CutSquareTimes(x, y, c.k, partial), c.expected) << c.x << " " << c.y;
+    if (!c.expected) continue;
     DecimalValue square;
     DecimalValue whole;
     ProductInto(y, y, square);
@@ -95,13 +97,7 @@ TEST(CutSquareTimes, IsTheCutOfTheWholeProductOrRefuses) {
 // x y^2 cut to k characters is y itself exactly where the test says so: on
 // either side of x y = 1, and on either side of the last kept decimal.
 TEST(CutSquareTimesIsY, TellsWhetherTheStepGivesYBack) {
-  struct Case {
-    const char* x;
-    const char* y;
-    int64_t k;
-    bool givesBack;
-  };
-  const Case cases[] = {
+  const StepCase cases[] = {
       {"3", "0.3333333333", 12, false},    // x y below one
       {"3", "0.3333333334", 12, true},     // y e = 6.7e-11, below a unit of 1e-10
       {"3", "0.3333333335", 12, false},    // y e = 1.7e-10
@@ -114,7 +110,7 @@ TEST(CutSquareTimesIsY, TellsWhetherTheStepGivesYBack) {
     DecimalValue x;
     DecimalValue y;
     ASSERT_TRUE(ParseDecimal(c.x, x) && ParseDecimal(c.y, y));
-    EXPECT_EQ(CutSquareTimesIsY(x, y, c.k), c.givesBack) << c.x << " " << c.y << " " << c.k;
+    EXPECT_EQ(CutSquareTimesIsY(x, y, c.k), c.expected) << c.x << " " << c.y << " " << c.k;
   }
 }
 
