@@ -219,8 +219,8 @@ bool CutSquareTimesIsY(const DecimalValue& x, const DecimalValue& y, int64_t k) 
   const int64_t integer = IntegerChars(y);
   if (decimals == 0 || integer + 1 + decimals > k) return false;
   // x y^2 = y (x y). Below x y = 1 it is below y, and so is its cut; from
-  // x y = 1 + e on it lies in [y, y + y e], and the cut keeps the
-  // k - integer - 1 decimals y is written with: it is y exactly where y e
+  // x y = 1 + e on it lies in [y, y + y e], and the cut keeps
+  // k - integer - 1 decimals, y's among them: it is y exactly where y e
   // stays below a unit of the last of them.
   thread_local DecimalValue product;
   thread_local DecimalValue excess;

@@ -240,7 +240,8 @@ int32_t Engine::NewtonStepsFrom(const std::string& x, limbs::DecimalValue& y,
   // tells.
   int64_t trueDigits = DoubleDigits;
   int32_t step = 0;
-  for (; step < NewtonSteps && !limbs::IsZero(y); ++step, trueDigits *= 2) {
+  for (; step < NewtonSteps && !limbs::IsZero(y);
+       ++step, trueDigits = std::min(2 * trueDigits, p)) {
     CheckCancelled();
     // A step that would give y back ends the steps as it would once taken.
     if (step > 0 && trueDigits >= p && yTextHasDecimals &&
