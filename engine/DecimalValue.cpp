@@ -29,6 +29,21 @@ void DropLowLimbs(Limbs& digits, int64_t count) {
                                          static_cast<std::ptrdiff_t>(digits.size())));
 }
 
+// Where a cut to k characters falls in a value with `integer` characters
+// before the point: the decimals it keeps, in `limbs` fraction limbs of which
+// the lowest loses its `cleared` lowest digits.
+struct CutPlace {
+  int64_t decimals;
+  int64_t limbs;
+  int64_t cleared;
+};
+
+CutPlace CutPlaceFor(int64_t integer, int64_t k) {
+  const int64_t decimals = std::max<int64_t>(k - integer - 1, 0);
+  const int64_t limbs = (decimals + DigitsPerLimb - 1) / DigitsPerLimb;
+  return {.decimals = decimals, .limbs = limbs, .cleared = limbs * DigitsPerLimb - decimals};
+}
+
 // Zero limbs below the point add length to every product, not value.
 void DropZeroFractionLimbs(DecimalValue& value) {
   int64_t zeros = 0;
@@ -143,14 +158,12 @@ int64_t IntegerChars(const DecimalValue& value) {
 bool CutToChars(DecimalValue& value, int64_t k) {
   const int64_t integer = IntegerChars(value);
   if (k < integer) return false;
-  const int64_t kept = std::max<int64_t>(k - integer - 1, 0);
-  if (kept >= Decimals(value)) return true;
-  const int64_t keptLimbs = (kept + DigitsPerLimb - 1) / DigitsPerLimb;
-  DropLowLimbs(value.digits, value.fractionLimbs - keptLimbs);
-  value.fractionLimbs = keptLimbs;
-  const auto cleared = static_cast<size_t>(keptLimbs * DigitsPerLimb - kept);
-  if (cleared > 0 && !value.digits.empty())
-    value.digits[0] -= value.digits[0] % PowersOfTen[cleared];
+  const CutPlace cut = CutPlaceFor(integer, k);
+  if (cut.decimals >= Decimals(value)) return true;
+  DropLowLimbs(value.digits, value.fractionLimbs - cut.limbs);
+  value.fractionLimbs = cut.limbs;
+  if (cut.cleared > 0 && !value.digits.empty())
+    value.digits[0] -= value.digits[0] % PowersOfTen[static_cast<size_t>(cut.cleared)];
   Trim(value.digits);
   DropZeroFractionLimbs(value);
   return true;
@@ -174,16 +187,15 @@ namespace {
 // the digits the cut keeps.
 bool CutHoldsAbove(const DecimalValue& q, size_t from, int64_t k) {
   const int64_t integer = IntegerChars(q);
-  const int64_t kept = std::max<int64_t>(k - integer - 1, 0);
-  if (k < integer || kept >= Decimals(q)) return false;
-  const int64_t keptLimbs = (kept + DigitsPerLimb - 1) / DigitsPerLimb;
-  const auto cutLimb = static_cast<size_t>(q.fractionLimbs - keptLimbs);
+  const CutPlace cut = CutPlaceFor(integer, k);
+  if (k < integer || cut.decimals >= Decimals(q)) return false;
+  const auto cutLimb = static_cast<size_t>(q.fractionLimbs - cut.limbs);
   const auto limb = [&q](size_t i) { return i < q.digits.size() ? q.digits[i] : 0u; };
   size_t i = from;
   while (i < cutLimb && limb(i) == Base - 1) ++i;
   if (i < cutLimb) return true;
   // The carry reaches the limb the cut clears in part.
-  const uint32_t below = PowersOfTen[static_cast<size_t>(keptLimbs * DigitsPerLimb - kept)];
+  const uint32_t below = PowersOfTen[static_cast<size_t>(cut.cleared)];
   return i == cutLimb && limb(i) % below != below - 1;
 }
 
@@ -191,18 +203,16 @@ bool CutHoldsAbove(const DecimalValue& q, size_t from, int64_t k) {
 
 bool CutSquareTimes(const DecimalValue& x, const DecimalValue& y, int64_t k, DecimalValue& q) {
   const size_t n = y.digits.size();
-  const int64_t yDecimals = TidyDecimals(y);
-  if (n > ShortSquareLimbs || IntegerChars(y) + (yDecimals > 0 ? 1 + yDecimals : 0) > k) {
-    return false;
-  }
+  const int64_t integer = IntegerChars(y);
+  const int64_t decimals = TidyDecimals(y);
+  if (n > ShortSquareLimbs || integer + (decimals > 0 ? 1 + decimals : 0) > k) return false;
   // x y is near 1, so q has about y's integer part and the cut keeps about
-  // `keptLimbs` of its fraction limbs. The columns left out pass less than
-  // Base^2 up into the square, less than a unit of limb `reach` into q; one
-  // guard limb lies between that and the cut.
+  // as many of its fraction limbs as of y's. The columns left out pass less
+  // than Base^2 up into the square, less than a unit of limb `reach` into q;
+  // one guard limb lies between that and the cut.
   constexpr int64_t GuardLimbs = 1;
   constexpr int64_t FewestLeftOut = 2;
-  const int64_t keptLimbs =
-      std::max<int64_t>(k - IntegerChars(y) - 1 + DigitsPerLimb - 1, 0) / DigitsPerLimb;
+  const int64_t keptLimbs = CutPlaceFor(integer, k).limbs;
   const auto reach = static_cast<int64_t>(x.digits.size()) + 2;
   const int64_t first = std::min(
       x.fractionLimbs + 2 * y.fractionLimbs - keptLimbs - reach - GuardLimbs, 2 * y.fractionLimbs);
@@ -233,7 +243,7 @@ bool CutSquareTimesIsY(const DecimalValue& x, const DecimalValue& y, int64_t k) 
   excess.fractionLimbs = product.fractionLimbs;
   // y e below 10^-kept: the digits of y e as a whole number, which the
   // digits of y and e bound within one, fit below the kept decimals.
-  const int64_t room = Decimals(y) + Decimals(excess) - (k - integer - 1);
+  const int64_t room = Decimals(y) + Decimals(excess) - CutPlaceFor(integer, k).decimals;
   const int64_t most = DigitCount(y.digits) + DigitCount(excess.digits);
   if (excess.digits.empty() || most <= room) return true;
   if (most - 1 > room) return false;

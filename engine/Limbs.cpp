@@ -377,11 +377,7 @@ bool EightDigits(uint64_t word) {
 // when they are all digits.
 uint32_t NineDigits(const char* text) {
   uint64_t word = EightCharacters(text + 1);
-  if (!EightDigits(word)) {
-    uint32_t v = 0;
-    for (int i = 0; i < DigitsPerLimb; ++i) v = v * 10 + DigitValue(text[i]);
-    return v;
-  }
+  if (!EightDigits(word)) return static_cast<uint32_t>(ValueOf({text, DigitsPerLimb}));
   // The first character is in the lowest byte: pairs, then fours, then all
   // eight are combined by multiplications.
   word -= 0x3030303030303030u;
@@ -427,9 +423,7 @@ void FromDigitsInto(std::string_view digits, Limbs& value) {
   }
   if (end == 0) return;
   // The leading digits short of a whole limb.
-  uint32_t top = 0;
-  for (char c : digits.substr(0, end)) top = top * 10 + DigitValue(c);
-  *limb = top;
+  *limb = static_cast<uint32_t>(ValueOf(digits.substr(0, end)));
 }
 
 bool AllDigits(std::string_view text) {
